@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <cstdint>
+
+// The run-time elements of a control array drawn by one widget, which stands in the
+// stacking order where the array's design-time element stands and lets the mouse through.
+// Tens of thousands of widgets would make every movement slow; one layer stays fast.
+//
+// Elements below the newest one seldom change, so they are kept rendered in a cache at
+// the screen's pixel ratio; only the newest is painted afresh. Elements are combined with
+// the layer's composition mode, so a cache of several is the same as painting each.
+class ArrayLayer : public QWidget {
+    Q_OBJECT
+public:
+    ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank);
+
+protected:
+    virtual int elementEnd() const = 0;             // one past the highest loaded index
+    virtual bool isDrawn(int index) const = 0;      // loaded and visible
+    virtual QRectF area(int index) const = 0;       // what it covers, logical pixels
+    virtual void drawElement(QPainter& painter, int index) const = 0;
+
+    // To be called around every change of an element: the area before and after.
+    void changed(int index, const QRectF& before);
+    // A newly loaded element becomes the newest; those below it join the cache.
+    void loaded(int index);
+    void unloaded(int index, const QRectF& before);
+
+    void paintEvent(QPaintEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void repaint(const QRectF& area);
+    bool cached(int index) const { return index < frozenEnd_; }
+    void ensureCache();
+    void drawInto(QPainter& painter, int from, int to) const;
+
+    QPainter::CompositionMode mode_;
+    QColor blank_;
+    QImage cache_;
+    bool cacheValid_ = false;
+    int frozenEnd_ = 0; // elements below this index are in the cache
+};

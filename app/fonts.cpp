@@ -1,0 +1,55 @@
+#include "app/fonts.h"
+
+#include <QFontMetrics>
+
+#include <cmath>
+
+namespace fonts {
+
+namespace {
+
+constexpr double pixelsPerPoint = 96.0 / 72.0;
+
+// fontconfig knows the metric-compatible stand-ins for Arial and Times New Roman; these
+// older names it would send to an unrelated default, so they are named here once.
+void substituteOnce()
+{
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        QFont::insertSubstitutions(QStringLiteral("Bookman Old Style"), QStringList{QStringLiteral("URW Bookman")});
+        QFont::insertSubstitutions(QStringLiteral("Symbol"), QStringList{QStringLiteral("Standard Symbols PS")});
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+QFont font(const QString& family, double points, Style style)
+{
+    substituteOnce();
+    QFont f(family);
+    f.setPixelSize(static_cast<int>(std::lround(points * pixelsPerPoint)));
+    f.setWeight(style.bold ? QFont::Bold : style.weight);
+    f.setItalic(style.italic);
+    return f;
+}
+
+QFont fitted(QFont font, const QString& text, int width)
+{
+    constexpr int narrowest = 75;
+    for (int stretch = QFont::Unstretched; stretch > narrowest; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
+QFont defaultLabelFont()
+{
+    return font(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+} // namespace fonts

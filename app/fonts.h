@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+// Fonts by the names the window description uses, at point sizes as a 96-dpi screen
+// shows them, so that text keeps its size relative to the twips layout.
+namespace fonts {
+
+struct Style {
+    bool bold = false;
+    bool italic = false;
+    QFont::Weight weight = QFont::Normal; // used when not bold
+};
+
+QFont font(const QString& family, double points, Style style = {});
+
+// `font` narrowed just enough for `text` to fit `width` pixels: the stand-ins for the older
+// fonts run a little wider than the captions were laid out for.
+QFont fitted(QFont font, const QString& text, int width);
+
+// The label font the window uses when none is named.
+QFont defaultLabelFont();
+
+} // namespace fonts

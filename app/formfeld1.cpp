@@ -1,0 +1,184 @@
+#include "app/formfeld1.h"
+
+#include "app/fonts.h"
+#include "app/key_filter.h"
+#include "assets/pictures.h"
+
+#include <QAbstractItemView>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace {
+
+using units::TwipsRect;
+
+constexpr TwipsRect clientArea{0, 0, 12930, 8400};
+constexpr TwipsRect fieldPictureArea{0, 0, 6750, 6750};
+constexpr uint32_t green = 0x00C000;
+constexpr uint32_t lightGreen = 0x80FF80;
+
+QFont buttonFont()
+{
+    return fonts::font(QStringLiteral("MS Sans Serif"), 8.25, {.bold = true});
+}
+
+QFont readoutFont()
+{
+    return fonts::font(QStringLiteral("MS Sans Serif"), 9.75, {.bold = true, .italic = true});
+}
+
+QFont indexFont()
+{
+    return fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
+}
+
+QPushButton* button(QWidget* parent, const QString& name, TwipsRect twips, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(units::pixelGeometry(twips));
+    b->setFont(fonts::fitted(buttonFont(), caption, b->width() - 4));
+    return b;
+}
+
+QString indexed(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace
+
+Formfeld1::Formfeld1()
+{
+    setObjectName(QStringLiteral("Formfeld1"));
+    setWindowTitle(QStringLiteral(" "));
+    setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
+    setBackgroundRole(QPalette::ToolTipBase);
+    setAutoFillBackground(true);
+    resize(units::pixelGeometry(clientArea).size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    createControls();
+    connectEvents();
+    Commandloschen->setFocus();
+}
+
+// The controls from the bottom of the stacking up: each new one lies above those before
+// it, and the buttons, the list and the picture box above every windowless control.
+void Formfeld1::createControls()
+{
+    const auto fieldImage = [this](int16_t i) {
+        auto* image = new Image(this, indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), true);
+        image->setCursor(Qt::CrossCursor);
+        image->setVisible(i == 0);
+        Imagefeld.place(i, image);
+    };
+    const auto formulaImage = [this](int16_t i, TwipsRect twips) {
+        auto* image = new Image(this, indexed("Imageformel", i), twips, pictures::formula(i));
+        image->setVisible(i == 0);
+        Imageformel.place(i, image);
+    };
+    const auto circle = [this](ControlArray<Shape>& array, const char* name, int16_t i, float at, float size,
+                               uint32_t color) {
+        auto* shape = new Shape(this, indexed(name, i), {at, at, size, size}, color);
+        shape->hide();
+        array.place(i, shape);
+    };
+    const auto indexLabel = [this](int16_t i, TwipsRect twips, const char* caption) {
+        Labeln.place(i, new Label(this, indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont()));
+    };
+
+    fieldImage(7);
+    Line1 = new LineArray(this, QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, 0x0000C0, 2);
+    for (int16_t i = 0; i <= 5; ++i)
+        fieldImage(i);
+    formulaImage(0, {60, 6840, 4875, 735});
+    formulaImage(1, {60, 6840, 3795, 525});
+    formulaImage(2, {60, 6840, 5655, 495});
+    formulaImage(3, {60, 6840, 3135, 435});
+    formulaImage(4, {60, 6840, 3975, 735});
+    formulaImage(5, {0, 6840, 4575, 795});
+    circle(Shapekugel, "Shapekugel", 0, 45, 6645, green);
+    circle(Shapekugel, "Shapekugel", 1, 1706, 3322, green);
+    circle(Shapekugel, "Shapekugel", 2, 2260, 2215, green);
+    circle(Shapekugel, "Shapekugel", 3, 2537, 1661, green);
+    circle(Shapekugel, "Shapekugel", 4, 2703, 1329, green);
+    circle(Shapekugel, "Shapekugel", 5, 2814, 1107, green);
+    circle(Shapezylinder, "Shapezylinder", 0, 3123, 489, lightGreen);
+    circle(Shapezylinder, "Shapezylinder", 1, 2703, 1329, green);
+    circle(Shapezylinder, "Shapezylinder", 2, 1561, 3613, green);
+    Label2 = new Label(this, QStringLiteral("Label2"), {9180, 6480, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont());
+    fieldImage(6);
+    formulaImage(6, {60, 6900, 6915, 555});
+    Label3 = new Label(this, QStringLiteral("Label3"), {3290, 3290, 195, 195}, QString(), fonts::defaultLabelFont());
+    Label3->hide();
+    formulaImage(7, {60, 6840, 3735, 735});
+    Label1 = new Label(this, QStringLiteral("Label1"), {9240, 5280, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont());
+    Image1 = new Image(this, QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork());
+    Image2 = new Image(this, QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork());
+    Labelin = new Label(this, QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont());
+    indexLabel(1, {7620, 5040, 255, 255}, "n");
+    indexLabel(0, {7560, 5880, 315, 255}, "n-1");
+    indexLabel(2, {7080, 6240, 375, 255}, "n");
+    indexLabel(4, {7920, 6240, 435, 255}, "n");
+    indexLabel(3, {7440, 6660, 375, 255}, "n");
+    indexLabel(5, {7860, 7020, 255, 255}, "1");
+    Labellnr = new LabelArray(this, QStringLiteral("Labellnr"),
+                              {QStringLiteral("Label4"), {7680, 7260, 735, 255}, false}, fonts::defaultLabelFont());
+
+    Commandloschen = button(this, QStringLiteral("Commandloschen"), {10740, 7020, 1095, 495},
+                            QStringLiteral("Linien löschen"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(units::pixelGeometry({6900, 60, 4515, 360}));
+    Combo1->setFont(fonts::font(QStringLiteral("MS Sans Serif"), 9.75, {.bold = true}));
+    Combo1->setEditable(true);
+    // The text field always shows the chosen entry: nothing types, pastes or drops into it.
+    Combo1->lineEdit()->setReadOnly(true);
+    Combo1->lineEdit()->setAcceptDrops(false);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    QPalette listColours = Combo1->palette();
+    listColours.setColor(QPalette::Base, units::fromBgr(0xE0E0E0));
+    Combo1->setPalette(listColours);
+    Combo1->addItems({
+        QStringLiteral("Koordinatensystem"),
+        QStringLiteral("Homogenes Feld in -y-Richtung"),
+        QStringLiteral("Homogenes Feld in xy-Richtung (45°)"),
+        QStringLiteral("Homogenes Feld in -x-Richtung"),
+        QStringLiteral("Zylinderfeld in der Ebene"),
+        QStringLiteral("Kugelfeld in der Ebene"),
+        QStringLiteral("Strömungsfeld"),
+        QStringLiteral("Reines Wirbelfeld"),
+    });
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QStringLiteral("Koordinatensystem"));
+    Picture1 = new PictureBox(this, QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF);
+    Picture1->setPicture(&pictures::diagramAxes(), pictures::diagramAxesPlacement(Picture1->size()));
+    Command1 = button(this, QStringLiteral("Command1"), {10740, 6420, 1035, 495}, QStringLiteral("Energie"));
+
+    setTabOrder(Commandloschen, Combo1);
+    setTabOrder(Combo1, Picture1);
+    setTabOrder(Picture1, Command1);
+}
+
+void Formfeld1::connectEvents()
+{
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    auto* comboKeys = new KeyFilter(
+        Combo1, [this](int16_t& KeyCode, int16_t Shift) { Combo1_KeyDown(KeyCode, Shift); },
+        [this](int16_t& KeyAscii) { Combo1_KeyPress(KeyAscii); });
+    comboKeys->watch(Combo1->view());
+    new KeyFilter(Commandloschen, nullptr, [this](int16_t& KeyAscii) { Commandloschen_KeyPress(KeyAscii); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Commandloschen, &QPushButton::clicked, this, [this] { Commandloschen_Click(); });
+    for (int16_t i = 0; i < Imagefeld.size(); ++i) {
+        connect(Imagefeld(i), &Image::mouseDown, this, [this, i](int16_t button, int16_t shift, float x, float y) {
+            Imagefeld_MouseDown(i, button, shift, x, y);
+        });
+        connect(Imagefeld(i), &Image::mouseMove, this, [this, i](int16_t button, int16_t shift, float x, float y) {
+            Imagefeld_MouseMove(i, button, shift, x, y);
+        });
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/control_array.h"
+#include "app/image.h"
+#include "app/label.h"
+#include "app/label_array.h"
+#include "app/line_array.h"
+#include "app/picture_box.h"
+#include "app/shape.h"
+#include "state/window_state.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QWidget>
+
+// The program's one window. Its controls are public, as the window's description makes
+// them; its state is the window's own and is changed only by its handlers.
+class Formfeld1 : public QWidget, private WindowState {
+    Q_OBJECT
+public:
+    Formfeld1();
+
+    const WindowState& state() const { return *this; }
+
+    // Controls, topmost first within each kind of stacking.
+    QPushButton* Command1;
+    PictureBox* Picture1;
+    QComboBox* Combo1;
+    QPushButton* Commandloschen;
+    LabelArray* Labellnr;
+    ControlArray<Label> Labeln;
+    Label* Labelin;
+    Image* Image2;
+    Image* Image1;
+    Label* Label1;
+    Label* Label3;
+    Label* Label2;
+    ControlArray<Shape> Shapezylinder;
+    ControlArray<Shape> Shapekugel;
+    ControlArray<Image> Imageformel;
+    ControlArray<Image> Imagefeld;
+    LineArray* Line1;
+
+    // Procedures of the window.
+    void loschen();
+    void diff0(float Y, float X);
+    void diff1(float Y, float X);
+    void diff2(float Y, float X);
+    void diff3(float y, float x);
+    void diff4(float y, float x);
+    void diff5(float y, float x);
+    void diff6(float y, float x);
+
+private:
+    // Handlers, each run by the event it is named after.
+    void Combo1_Click();
+    void Combo1_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void Combo1_KeyPress(int16_t& KeyAscii);
+    void Command1_Click();
+    void Commandloschen_Click();
+    void Commandloschen_KeyPress(int16_t& KeyAscii);
+    void Imagefeld_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Imagefeld_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+
+    // The common end of every work model: store the work and show it rounded.
+    void showWork(Number W);
+
+    void createControls();
+    void connectEvents();
+};

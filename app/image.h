@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/units.h"
+
+#include <QImage>
+#include <QWidget>
+
+struct Picture;
+
+// An image control: shows its picture stretched to its rectangle and takes the mouse,
+// reporting positions in twips and buttons as 1 (left), 2 (right) and 4 (middle).
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    Image(QWidget* parent, const QString& name, units::TwipsRect twips, const Picture* picture,
+          bool bordered = false);
+
+    // The hover text. While it is on screen it follows every change.
+    void setToolTipText(const QString& text);
+    const Picture* picture() const { return picture_; }
+    units::TwipsRect twipsRect() const { return twips_; }
+
+signals:
+    void mouseDown(int16_t button, int16_t shift, float x, float y);
+    void mouseMove(int16_t button, int16_t shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const QImage& rendering();
+
+    units::TwipsRect twips_;
+    const Picture* picture_;
+    bool bordered_;
+    QImage cache_; // the picture at this widget's size and pixel ratio
+    QPointF lastGlobal_;
+};
+
+// The toolkit's button and shift codes.
+int16_t buttonCode(Qt::MouseButtons buttons);
+int16_t shiftCode(Qt::KeyboardModifiers modifiers);

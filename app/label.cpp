@@ -1,0 +1,24 @@
+#include "app/label.h"
+
+Label::Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption,
+             const QFont& font)
+    : QLabel(caption, parent), twips_(twips)
+{
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFont(font);
+    setGeometry(units::pixelGeometry(twips));
+}
+
+void Label::setLeft(float twips)
+{
+    twips_.left = twips;
+    setGeometry(units::pixelGeometry(twips_));
+}
+
+void Label::setTop(float twips)
+{
+    twips_.top = twips;
+    setGeometry(units::pixelGeometry(twips_));
+}

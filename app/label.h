@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/units.h"
+
+#include <QLabel>
+
+// A label of the window: transparent, text at the top left, clipped to its rectangle.
+// Like every label it takes the mouse over its rectangle, even without a caption, so
+// whatever lies beneath does not see those events.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption,
+          const QFont& font);
+
+    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
+    void setLeft(float twips);
+    void setTop(float twips);
+    units::TwipsRect twipsRect() const { return twips_; }
+
+private:
+    units::TwipsRect twips_;
+};

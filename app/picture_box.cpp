@@ -1,0 +1,80 @@
+#include "app/picture_box.h"
+
+#include "assets/pictures.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor)
+    : QWidget(parent), twips_(twips), foreColor_(foreColor)
+{
+    setObjectName(name);
+    setGeometry(units::pixelGeometry(twips));
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPicture(const Picture* picture, const QTransform& placement)
+{
+    picture_ = picture;
+    placement_ = placement;
+    canvas_ = {};
+    update();
+}
+
+void PictureBox::Line(QLineF line)
+{
+    Line(line, foreColor_);
+}
+
+void PictureBox::Line(QLineF line, uint32_t bgr)
+{
+    drawn_.push_back({line, units::fromBgr(bgr)});
+    if (!canvas_.isNull()) {
+        QPainter painter(&canvas_);
+        draw(painter, drawn_.back());
+    }
+    const QRectF bounds = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
+    update(bounds.toAlignedRect());
+}
+
+void PictureBox::Cls()
+{
+    drawn_.clear();
+    canvas_ = {};
+    update();
+}
+
+void PictureBox::draw(QPainter& painter, const DrawnLine& line)
+{
+    painter.setPen(QPen(line.color, 1));
+    painter.drawLine(line.line);
+}
+
+const QImage& PictureBox::canvas()
+{
+    const double ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (canvas_.size() == pixels && canvas_.devicePixelRatio() == ratio)
+        return canvas_;
+    canvas_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    canvas_.setDevicePixelRatio(ratio);
+    canvas_.fill(Qt::transparent);
+    QPainter painter(&canvas_);
+    if (picture_) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(placement_);
+        picture_->draw(painter);
+        painter.restore();
+    }
+    for (const DrawnLine& line : drawn_)
+        draw(painter, line);
+    return canvas_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), canvas());
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/units.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QWidget>
+
+#include <vector>
+
+struct Picture;
+
+// A picture box: a design-time picture with lines drawn over it at run time, in pixels.
+// What is drawn stays until Cls, whether the box is hidden, shown or covered meanwhile.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    struct DrawnLine {
+        QLineF line;
+        QColor color;
+    };
+
+    PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor);
+
+    void setPicture(const Picture* picture, const QTransform& placement);
+    void Line(QLineF line);                  // in the foreground colour
+    void Line(QLineF line, uint32_t bgr);
+    void Cls();
+    const std::vector<DrawnLine>& drawnLines() const { return drawn_; }
+    uint32_t foreColor() const { return foreColor_; }
+    units::TwipsRect twipsRect() const { return twips_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    const QImage& canvas();
+    static void draw(QPainter& painter, const DrawnLine& line);
+
+    units::TwipsRect twips_;
+    uint32_t foreColor_;
+    const Picture* picture_ = nullptr;
+    QTransform placement_;
+    std::vector<DrawnLine> drawn_;
+    QImage canvas_; // the picture and every drawn line, at the box's pixel ratio
+};

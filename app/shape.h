@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/units.h"
+
+#include <QWidget>
+
+// A circle outline, one pixel wide and unfilled. Shapes never take the mouse: events
+// pass to whatever lies beneath.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t borderColor);
+
+    void setBorderColor(uint32_t bgr);
+    uint32_t borderColor() const { return borderColor_; }
+    units::TwipsRect twipsRect() const { return twips_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    units::TwipsRect twips_;
+    uint32_t borderColor_;
+};

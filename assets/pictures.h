@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QTransform>
+
+class QPainter;
+
+// The window's fixed pictures, drawn as vectors at paint time so that they stay sharp at
+// every pixel ratio. Each one draws in its own units; its holder maps `extent` onto the
+// area it shows the picture in.
+struct Picture {
+    QSizeF naturalSize; // twips, as the drawing declares itself
+    QRectF extent;      // the drawing's own units: origin and size
+    void (*draw)(QPainter&);
+};
+
+namespace pictures {
+
+const Picture& field(int entry);    // entries 0 to 7 of the field list
+const Picture* formula(int entry);  // nullptr for entry 0, which shows no formula
+const Picture& segmentWork();       // the work of one segment, beside its read-out
+const Picture& totalWork();         // the work of the whole path, beside its read-out
+const Picture& diagramAxes();       // the axes of the work diagram
+
+// Where the axes picture lies in a box of the given size in pixels.
+QTransform diagramAxesPlacement(const QSizeF& box);
+
+} // namespace pictures

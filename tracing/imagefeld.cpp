@@ -1,0 +1,80 @@
+// Tracing a path on the field picture: click to click, the newest segment's end
+// following the pointer, the work of the open segment shown as the pointer moves.
+#include "app/formfeld1.h"
+#include "tracing/geometry.h"
+
+#include <limits>
+
+namespace {
+constexpr int16_t leftButton = 1;
+constexpr int16_t rightButton = 2;
+constexpr int16_t mostSegments = std::numeric_limits<int16_t>::max();
+constexpr uint32_t black = 0;
+} // namespace
+
+void Formfeld1::Imagefeld_MouseMove(int16_t Index, int16_t, int16_t, float X, float Y)
+{
+    xpos = geometry::snapped(X);
+    ypos = geometry::snapped(Y);
+    const float xcm = geometry::fieldX(X);
+    const float ycm = geometry::fieldY(Y);
+    Imagefeld(Index)->setToolTipText(text(xcm) + QStringLiteral(" ; ") + text(ycm));
+    if (!zeichnen)
+        return;
+
+    // After an erase there is no segment to extend; the hidden template stays hidden.
+    if (lnr > 0) {
+        Line1->element(lnr).setEnd(xpos, ypos);
+        Line1->element(lnr).setVisible(true);
+    }
+    xstartcm = geometry::fieldX(xstart);
+    ystartcm = geometry::fieldY(ystart);
+    switch (feldnr) {
+    case 1: diff0(ypos, xpos); break;
+    case 2: diff1(ypos, xpos); break;
+    case 3: diff2(ypos, xpos); break;
+    case 4: diff4(ycm, xcm); break;
+    case 5: diff3(ycm, xcm); break;
+    case 6: diff5(ycm, xcm); break;
+    case 7: diff6(ycm, xcm); break;
+    default: break;
+    }
+}
+
+// A press acts where the pointer last moved, not where the press reports.
+void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, float)
+{
+    // Segment numbers are 16-bit: once they are used up, a left press does nothing.
+    if (Button == leftButton && lnr == mostSegments)
+        return;
+
+    const float px = xstart, py = ystart;
+    if (Button == leftButton) {
+        zeichnen = true;
+        lnr = static_cast<int16_t>(lnr + 1);
+        const int16_t n = lnr;
+        Line1->load(n);
+        Labellnr->load(n);
+        Line1->element(n).setStart(xpos, ypos);
+        xstart = xpos;
+        ystart = ypos;
+        auto label = Labellnr->element(n);
+        label.setTop(ypos);
+        label.setLeft(xpos);
+        label.setCaption(text(n));
+        label.setVisible(true);
+        Labelin->setCaption(text(n));
+        for (int16_t i = 1; i <= 4; ++i)
+            Labeln(i)->setCaption(text(n));
+        Labeln(0)->setCaption(text(n - 1));
+    }
+    if (Button == leftButton && lnr > 1) {
+        const auto segment = geometry::diagramSegment(px, py, xstart, ystart, summe, arbeit);
+        Picture1->Line(segment.work);
+        Picture1->Line(segment.ground, black);
+    }
+    summe = static_cast<float>(toDouble(plus(summe, arbeit)));
+    Label2->setCaption(text(Int(summe)) + QStringLiteral(" Ncm"));
+    if (Button == rightButton)
+        zeichnen = false;
+}

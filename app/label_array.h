@@ -16,6 +16,7 @@ struct LabelProperties {
 // font. Its elements let the mouse through to the field picture beneath, so that the
 // pointer passing over a number does not interrupt tracing.
 class LabelArray : public StoredLayer<LabelProperties> {
+    Q_OBJECT
 public:
     class Element {
     public:

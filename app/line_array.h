@@ -11,6 +11,7 @@ struct LineProperties {
 // width, drawn in mask mode (each pixel the bitwise AND of the pen colour and what lies
 // beneath), so crossing lines and the pictures beneath stay visible.
 class LineArray : public StoredLayer<LineProperties> {
+    Q_OBJECT
 public:
     class Element {
     public:

@@ -1,0 +1,348 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+using units::TwipsRect;
+
+// The window as it starts: every control as the window's description gives it.
+class TestWindowDesign : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controls_data();
+    void controls();
+    void stackingOrder();
+    void colours();
+    void fonts();
+    void listShowsItsTextWithNoEntryChosen();
+    void windowSizeTitleAndPlace();
+    void mouseRouting();
+    void mousePositionReachesTheHandlerInTwips();
+    void tabOrderAndInitialFocus();
+    void stateStartsAtZero();
+    void loadAndUnloadOfArrayElements();
+
+private:
+    std::unique_ptr<Formfeld1> form;
+};
+
+namespace {
+
+struct Control {
+    const char* name;
+    const char* kind;
+    TwipsRect twips;
+    bool shown;
+    const char* caption;
+};
+
+// Topmost first, as the windowless controls are stacked.
+const Control design[] = {
+    {"Command1", "QPushButton", {10740, 6420, 1035, 495}, true, "Energie"},
+    {"Picture1", "PictureBox", {6900, 720, 4455, 4035}, true, nullptr},
+    {"Combo1", "QComboBox", {6900, 60, 4515, 360}, true, "Koordinatensystem"},
+    {"Commandloschen", "QPushButton", {10740, 7020, 1095, 495}, true, "Linien löschen"},
+    {"Labellnr", "LabelArray", {7680, 7260, 735, 255}, false, "Label4"},
+    {"Labeln(5)", "Label", {7860, 7020, 255, 255}, true, "1"},
+    {"Labeln(3)", "Label", {7440, 6660, 375, 255}, true, "n"},
+    {"Labeln(4)", "Label", {7920, 6240, 435, 255}, true, "n"},
+    {"Labeln(2)", "Label", {7080, 6240, 375, 255}, true, "n"},
+    {"Labeln(0)", "Label", {7560, 5880, 315, 255}, true, "n-1"},
+    {"Labeln(1)", "Label", {7620, 5040, 255, 255}, true, "n"},
+    {"Labelin", "Label", {7080, 5400, 255, 255}, true, "n"},
+    {"Image2", "Image", {6900, 6120, 2175, 1155}, true, nullptr},
+    {"Image1", "Image", {6900, 4800, 2415, 1275}, true, nullptr},
+    {"Label1", "Label", {9240, 5280, 1335, 255}, true, "0 Ncm"},
+    {"Imageformel(7)", "Image", {60, 6840, 3735, 735}, false, nullptr},
+    {"Label3", "Label", {3290, 3290, 195, 195}, false, ""},
+    {"Imageformel(6)", "Image", {60, 6900, 6915, 555}, false, nullptr},
+    {"Imagefeld(6)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Label2", "Label", {9180, 6480, 1335, 255}, true, "0 Ncm"},
+    {"Shapezylinder(2)", "Shape", {1561, 1561, 3613, 3613}, false, nullptr},
+    {"Shapezylinder(1)", "Shape", {2703, 2703, 1329, 1329}, false, nullptr},
+    {"Shapezylinder(0)", "Shape", {3123, 3123, 489, 489}, false, nullptr},
+    {"Shapekugel(5)", "Shape", {2814, 2814, 1107, 1107}, false, nullptr},
+    {"Shapekugel(4)", "Shape", {2703, 2703, 1329, 1329}, false, nullptr},
+    {"Shapekugel(3)", "Shape", {2537, 2537, 1661, 1661}, false, nullptr},
+    {"Shapekugel(2)", "Shape", {2260, 2260, 2215, 2215}, false, nullptr},
+    {"Shapekugel(1)", "Shape", {1706, 1706, 3322, 3322}, false, nullptr},
+    {"Shapekugel(0)", "Shape", {45, 45, 6645, 6645}, false, nullptr},
+    {"Imageformel(5)", "Image", {0, 6840, 4575, 795}, false, nullptr},
+    {"Imageformel(4)", "Image", {60, 6840, 3975, 735}, false, nullptr},
+    {"Imageformel(3)", "Image", {60, 6840, 3135, 435}, false, nullptr},
+    {"Imageformel(2)", "Image", {60, 6840, 5655, 495}, false, nullptr},
+    {"Imageformel(1)", "Image", {60, 6840, 3795, 525}, false, nullptr},
+    {"Imageformel(0)", "Image", {60, 6840, 4875, 735}, true, nullptr},
+    {"Imagefeld(5)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Imagefeld(4)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Imagefeld(3)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Imagefeld(2)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Imagefeld(1)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+    {"Imagefeld(0)", "Image", {0, 0, 6750, 6750}, true, nullptr},
+    {"Line1", "LineArray", {30, 6690, 600, 6300}, false, nullptr},
+    {"Imagefeld(7)", "Image", {0, 0, 6750, 6750}, false, nullptr},
+};
+
+bool sameTwips(TwipsRect a, TwipsRect b)
+{
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+TwipsRect twipsOf(QWidget* w)
+{
+    if (auto* label = qobject_cast<Label*>(w))
+        return label->twipsRect();
+    if (auto* image = qobject_cast<Image*>(w))
+        return image->twipsRect();
+    if (auto* shape = qobject_cast<Shape*>(w))
+        return shape->twipsRect();
+    if (auto* box = qobject_cast<PictureBox*>(w))
+        return box->twipsRect();
+    const QRect g = w->geometry();
+    return {units::twips(g.x()), units::twips(g.y()), units::twips(g.width()), units::twips(g.height())};
+}
+
+} // namespace
+
+void TestWindowDesign::init()
+{
+    QLocale::setDefault(QLocale::c());
+    form = std::make_unique<Formfeld1>();
+    fixture::show(*form);
+}
+
+void TestWindowDesign::cleanup()
+{
+    form.reset();
+}
+
+void TestWindowDesign::controls_data()
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(design)); ++i)
+        QTest::newRow(design[i].name) << i;
+}
+
+void TestWindowDesign::controls()
+{
+    QFETCH(int, row);
+    const Control& c = design[row];
+    auto* w = form->findChild<QWidget*>(QString::fromUtf8(c.name), Qt::FindDirectChildrenOnly);
+    QVERIFY(w);
+    QCOMPARE(w->metaObject()->className(), c.kind);
+
+    if (auto* lines = qobject_cast<LineArray*>(w)) {
+        const LineProperties& line = lines->at(0);
+        QCOMPARE(line.X1, c.twips.left);
+        QCOMPARE(line.Y1, c.twips.top);
+        QCOMPARE(line.X2, c.twips.width);
+        QCOMPARE(line.Y2, c.twips.height);
+        QCOMPARE(line.Visible, c.shown);
+        return;
+    }
+    if (auto* labels = qobject_cast<LabelArray*>(w)) {
+        const LabelProperties& label = labels->at(0);
+        QVERIFY(sameTwips(label.twips, c.twips));
+        QCOMPARE(label.Visible, c.shown);
+        QCOMPARE(label.Caption, QString::fromUtf8(c.caption));
+        return;
+    }
+    QVERIFY(sameTwips(twipsOf(w), c.twips));
+    QCOMPARE(w->geometry(), units::pixelGeometry(c.twips));
+    QCOMPARE(!w->isHidden(), c.shown);
+    if (!c.caption)
+        return;
+    const QString caption = QString::fromUtf8(c.caption);
+    if (auto* label = qobject_cast<Label*>(w))
+        QCOMPARE(label->caption(), caption);
+    else if (auto* button = qobject_cast<QPushButton*>(w))
+        QCOMPARE(button->text(), caption);
+    else if (auto* combo = qobject_cast<QComboBox*>(w))
+        QCOMPARE(combo->currentText(), caption);
+}
+
+void TestWindowDesign::stackingOrder()
+{
+    QStringList bottomUp;
+    for (QObject* child : form->children())
+        if (child->isWidgetType())
+            bottomUp << child->objectName();
+    QStringList expected;
+    for (auto it = std::rbegin(design); it != std::rend(design); ++it)
+        expected << QString::fromUtf8(it->name);
+    QCOMPARE(bottomUp, expected);
+}
+
+void TestWindowDesign::colours()
+{
+    QCOMPARE(form->backgroundRole(), QPalette::ToolTipBase);
+    QVERIFY(form->autoFillBackground());
+    QCOMPARE(units::toBgr(form->Line1->color()), 0x0000C0u);
+    QCOMPARE(form->Line1->color(), QColor(0xC0, 0, 0)); // blue in the high byte: a dark red
+    QCOMPARE(form->Line1->widthPixels(), 2);
+    QCOMPARE(form->Picture1->foreColor(), 0x0000FFu);
+    QCOMPARE(form->Picture1->backgroundRole(), QPalette::Base);
+    QCOMPARE(form->Combo1->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(form->Shapezylinder(0)->borderColor(), 0x80FF80u);
+    for (int16_t i : {1, 2})
+        QCOMPARE(form->Shapezylinder(i)->borderColor(), 0x00C000u);
+    for (int16_t i = 0; i < 6; ++i)
+        QCOMPARE(form->Shapekugel(i)->borderColor(), 0x00C000u);
+}
+
+void TestWindowDesign::fonts()
+{
+    const auto check = [](const QFont& f, const char* family, int pixels, bool bold, bool italic) {
+        QCOMPARE(f.family(), QString::fromUtf8(family));
+        QCOMPARE(f.pixelSize(), pixels);
+        QCOMPARE(f.bold(), bold);
+        QCOMPARE(f.italic(), italic);
+    };
+    check(form->Command1->font(), "MS Sans Serif", 11, true, false);   // 8.25 pt
+    check(form->Commandloschen->font(), "MS Sans Serif", 11, true, false);
+    check(form->Combo1->font(), "MS Sans Serif", 13, true, false);     // 9.75 pt
+    check(form->Label1->font(), "MS Sans Serif", 13, true, true);
+    check(form->Label2->font(), "MS Sans Serif", 13, true, true);
+    check(form->Labellnr->labelFont(), "MS Sans Serif", 11, false, false);
+    for (int16_t i = 0; i <= 5; ++i) {
+        check(form->Labeln(i)->font(), "Bookman Old Style", 13, false, true);
+        QCOMPARE(form->Labeln(i)->font().weight(), QFont::Light);
+    }
+    check(form->Labelin->font(), "Bookman Old Style", 13, false, true);
+    // The stand-in fonts are metric-compatible or close relatives, never a random default.
+    QCOMPARE(QFontInfo(form->Label1->font()).family(), QStringLiteral("Liberation Sans"));
+    QVERIFY(QFontInfo(form->Labelin->font()).family().startsWith(QStringLiteral("URW Bookman")));
+    // Each button's caption fits inside it.
+    for (QPushButton* b : {form->Command1, form->Commandloschen})
+        QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4);
+}
+
+void TestWindowDesign::listShowsItsTextWithNoEntryChosen()
+{
+    QComboBox* combo = form->Combo1;
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->currentText(), QStringLiteral("Koordinatensystem"));
+    const QStringList entries = {"Koordinatensystem",
+                                 "Homogenes Feld in -y-Richtung",
+                                 "Homogenes Feld in xy-Richtung (45°)",
+                                 "Homogenes Feld in -x-Richtung",
+                                 "Zylinderfeld in der Ebene",
+                                 "Kugelfeld in der Ebene",
+                                 "Strömungsfeld",
+                                 "Reines Wirbelfeld"};
+    QCOMPARE(combo->count(), entries.size());
+    for (int i = 0; i < entries.size(); ++i)
+        QCOMPARE(combo->itemText(i), entries[i]);
+}
+
+void TestWindowDesign::windowSizeTitleAndPlace()
+{
+    QCOMPARE(form->size(), QSize(862, 560)); // 12930 x 8400 twips
+    QCOMPARE(form->windowTitle(), QStringLiteral(" "));
+    QVERIFY(!form->windowIcon().isNull());
+    QCOMPARE(form->windowIcon().availableSizes().value(0), QSize(32, 32));
+    const QRect screen = form->screen()->availableGeometry();
+    QVERIFY(qAbs(form->frameGeometry().center().x() - screen.center().x()) <= 2);
+    QVERIFY(qAbs(form->frameGeometry().center().y() - screen.center().y()) <= 2);
+    // Sizable: nothing fixes its size.
+    QVERIFY(form->minimumSize() != form->maximumSize());
+}
+
+void TestWindowDesign::mouseRouting()
+{
+    // Moves at the field picture's centre reach the shown field picture.
+    fixture::moveTo(*form, 1000, 1000);
+    fixture::moveTo(*form, 3360, 3360);
+    QCOMPARE(form->Imagefeld(0)->toolTip(), QStringLiteral("0 ; 0"));
+
+    // A shown circle lets the mouse through.
+    form->Shapekugel(0)->show();
+    fixture::moveTo(*form, 3700, 3360);
+    QCOMPARE(form->Imagefeld(0)->toolTip(), QStringLiteral("0.5 ; 0"));
+
+    // The caption-less, transparent origin label takes the mouse over its square.
+    form->Label3->show();
+    fixture::moveTo(*form, 3360, 3360);
+    QCOMPARE(form->Imagefeld(0)->toolTip(), QStringLiteral("0.5 ; 0"));
+    fixture::press(*form, Qt::LeftButton, 3360, 3360);
+    QCOMPARE(form->state().lnr, int16_t{0});
+    fixture::press(*form, Qt::LeftButton, 3700, 3360);
+    QCOMPARE(form->state().lnr, int16_t{1});
+}
+
+void TestWindowDesign::mousePositionReachesTheHandlerInTwips()
+{
+    // Pixel (10, 20) is twips (150, 300): x = Round(-3210 / 3330, 2) * 5 = -4.8,
+    // y = Round(3060 / 3320, 2) * 5 = 4.6.
+    QTest::mouseMove(form->windowHandle(), QPoint(10, 20));
+    QCOMPARE(form->Imagefeld(0)->toolTip(), QStringLiteral("-4.8 ; 4.6"));
+    QCOMPARE(form->state().xpos, 150.0f);
+    QCOMPARE(form->state().ypos, 300.0f);
+    QCOMPARE(units::pixels(150.0), 10.0);
+    QCOMPARE(units::twips(20), 300.0f);
+    QCOMPARE(units::pixelGeometry({3290, 3290, 195, 195}), QRect(219, 219, 13, 13));
+}
+
+void TestWindowDesign::tabOrderAndInitialFocus()
+{
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(QApplication::focusWidget(), form->Commandloschen);
+    const QList<QWidget*> cycle = {form->Combo1, form->Picture1, form->Command1, form->Commandloschen, form->Combo1};
+    for (QWidget* next : cycle) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next->objectName());
+    }
+}
+
+void TestWindowDesign::stateStartsAtZero()
+{
+    const WindowState& s = form->state();
+    for (float v : {s.xpos, s.ypos, s.xstart, s.ystart, s.xstartcm, s.ystartcm, s.summe})
+        QCOMPARE(v, 0.0f);
+    QVERIFY(std::holds_alternative<int16_t>(s.arbeit));
+    QCOMPARE(std::get<int16_t>(s.arbeit), int16_t{0});
+    QCOMPARE(s.lnr, int16_t{0});
+    QCOMPARE(s.feldnr, uint8_t{0});
+    QVERIFY(!s.zeichnen);
+}
+
+void TestWindowDesign::loadAndUnloadOfArrayElements()
+{
+    LineArray& lines = *form->Line1;
+    lines.element(0).setVisible(true); // a loaded element starts hidden even from a shown template
+    lines.load(1);
+    QVERIFY(lines.isLoaded(1));
+    QCOMPARE(lines.at(1).X1, 30.0f);
+    QCOMPARE(lines.at(1).Y2, 6300.0f);
+    QVERIFY(!lines.at(1).Visible);
+
+    lines.element(1).setEnd(5, 6);
+    lines.load(1); // already loaded: unchanged
+    QCOMPARE(lines.at(1).X2, 5.0f);
+    lines.load(0);
+    lines.load(-1);
+    QCOMPARE(lines.count(), 2);
+
+    lines.load(32767);
+    QVERIFY(lines.isLoaded(32767));
+    lines.unload(32767);
+    lines.unload(1);
+    lines.unload(0); // the design-time element stays
+    QCOMPARE(lines.count(), 1);
+    QVERIFY(lines.isLoaded(0));
+    QCOMPARE(lines.end(), 1);
+
+    LabelArray& labels = *form->Labellnr;
+    labels.load(1);
+    QCOMPARE(labels.at(1).Caption, QStringLiteral("Label4"));
+    QVERIFY(!labels.at(1).Visible);
+    labels.unload(1);
+    QVERIFY(!labels.isLoaded(1));
+}
+
+QTEST_MAIN(TestWindowDesign)
+#include "test_window_design.moc"

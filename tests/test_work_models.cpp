@@ -1,0 +1,183 @@
+#include "tracing/geometry.h"
+#include "window_fixture.h"
+
+// The seven work models as the window runs them: the work stored in `arbeit` with its
+// type, and the read-out beside the segment formula, under German and English settings.
+class TestWorkModels : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void models_data();
+    void models();
+    void originKeepsTheLastValue_data();
+    void originKeepsTheLastValue();
+
+private:
+    void startSegmentAt(float x, float y, bool fieldUnits);
+    void run(int field, float y, float x);
+
+    std::unique_ptr<Formfeld1> form;
+};
+
+namespace {
+
+// The pixel whose twips position the window turns into `target`.
+int pixelFor(float target, float (*convert)(float))
+{
+    for (int p = -100; p < 600; ++p)
+        if (convert(geometry::snapped(units::twips(p))) == target)
+            return p;
+    return INT_MIN;
+}
+
+const QLocale german(QLocale::German, QLocale::Germany);
+const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+
+} // namespace
+
+void TestWorkModels::init()
+{
+    form = std::make_unique<Formfeld1>();
+    fixture::show(*form);
+}
+
+void TestWorkModels::cleanup()
+{
+    form.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+// A left press makes the point the segment start; the movement after it converts the start
+// to field units. With "Koordinatensystem" chosen that movement runs no model itself.
+void TestWorkModels::startSegmentAt(float x, float y, bool fieldUnits)
+{
+    QPoint p = fixture::pixelAt(x, y);
+    if (fieldUnits)
+        p = QPoint(pixelFor(x, geometry::fieldX), pixelFor(y, geometry::fieldY));
+    QVERIFY(p.x() != INT_MIN && p.y() != INT_MIN);
+    QTest::mouseMove(form->windowHandle(), p);
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, p);
+    QTest::mouseMove(form->windowHandle(), p + QPoint(7, 3));
+    if (fieldUnits) {
+        QCOMPARE(form->state().xstartcm, x);
+        QCOMPARE(form->state().ystartcm, y);
+    } else {
+        QCOMPARE(form->state().xstart, x);
+        QCOMPARE(form->state().ystart, y);
+    }
+}
+
+void TestWorkModels::run(int field, float y, float x)
+{
+    using Model = void (Formfeld1::*)(float, float);
+    static const Model models[] = {nullptr,
+                                   &Formfeld1::diff0,
+                                   &Formfeld1::diff1,
+                                   &Formfeld1::diff2,
+                                   &Formfeld1::diff4,
+                                   &Formfeld1::diff3,
+                                   &Formfeld1::diff5,
+                                   &Formfeld1::diff6};
+    (form.get()->*models[field])(y, x);
+}
+
+void TestWorkModels::models_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QPointF>("start"); // twips for fields 1 to 3, centimetres otherwise
+    QTest::addColumn<QPointF>("current");
+    QTest::addColumn<double>("work");
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+
+    // 1330 twips are 2 cm at 665 twips per centimetre.
+    QTest::newRow("1: up 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 2030) << 2.0 << "2 Ncm" << "2 Ncm";
+    QTest::newRow("1: down 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 4690) << -2.0 << "-2 Ncm" << "-2 Ncm";
+    QTest::newRow("2: right and down") << 2 << QPointF(3360, 3360) << QPointF(4690, 4690) << 0.0 << "0 Ncm" << "0 Ncm";
+    QTest::newRow("2: left and down") << 2 << QPointF(3360, 3360) << QPointF(2030, 4690) << 4.0 << "4 Ncm" << "4 Ncm";
+    QTest::newRow("3: right 1330") << 3 << QPointF(3360, 3360) << QPointF(4690, 3360) << 2.0 << "2 Ncm" << "2 Ncm";
+    QTest::newRow("3: left 1330") << 3 << QPointF(3360, 3360) << QPointF(2030, 3360) << -2.0 << "-2 Ncm" << "-2 Ncm";
+    // -(0) / 665 is a negative zero; it shows without a sign.
+    QTest::newRow("3: no move") << 3 << QPointF(3360, 3360) << QPointF(3360, 3360) << 0.0 << "0 Ncm" << "0 Ncm";
+    // 10 ln(2 / 1) = 6.9315.
+    QTest::newRow("4: (1,0) to (0,2)") << 4 << QPointF(1, 0) << QPointF(0, 2) << 6.931471805599453 << "6,93 Ncm" << "6.93 Ncm";
+    QTest::newRow("4: same distance") << 4 << QPointF(1, 0) << QPointF(0, -1) << 0.0 << "0 Ncm" << "0 Ncm";
+    // 10/2 - 10/5.
+    QTest::newRow("5: (3,4) to (0,2)") << 5 << QPointF(3, 4) << QPointF(0, 2) << 3.0 << "3 Ncm" << "3 Ncm";
+    QTest::newRow("5: away from the origin") << 5 << QPointF(0, 1) << QPointF(0, 2) << -5.0 << "-5 Ncm" << "-5 Ncm";
+    // 2 * 1 * (25 - 9/3) and 2 * 3 * (25 - (1 - 2 + 4)/3).
+    QTest::newRow("6: (0,0) to (3,1)") << 6 << QPointF(0, 0) << QPointF(3, 1) << 44.0 << "44 Ncm" << "44 Ncm";
+    QTest::newRow("6: (1,-1) to (-2,2)") << 6 << QPointF(1, -1) << QPointF(-2, 2) << 144.0 << "144 Ncm" << "144 Ncm";
+    QTest::newRow("6: along x") << 6 << QPointF(1, 1) << QPointF(4, 1) << 0.0 << "0 Ncm" << "0 Ncm";
+    // Ten times the angle, through the arctangent with its two offsets.
+    QTest::newRow("7: same ray") << 7 << QPointF(1, 0) << QPointF(2, 0) << 0.0999 << "0,1 Ncm" << "0.1 Ncm";
+    QTest::newRow("7: 45 degrees") << 7 << QPointF(1, 0) << QPointF(1, 1) << 7.8474 << "7,85 Ncm" << "7.85 Ncm";
+    QTest::newRow("7: 90 degrees") << 7 << QPointF(1, 0) << QPointF(0, 1) << 15.698 << "15,7 Ncm" << "15.7 Ncm";
+    QTest::newRow("7: 90 degrees clockwise") << 7 << QPointF(1, 0) << QPointF(0, -1) << 15.698 << "15,7 Ncm" << "15.7 Ncm";
+    QTest::newRow("7: just past 90, the sign jumps") << 7 << QPointF(1, 0) << QPointF(-0.05, 1) << -15.2184 << "-15,22 Ncm" << "-15.22 Ncm";
+    QTest::newRow("7: 135 degrees") << 7 << QPointF(1, 0) << QPointF(-1, 1) << -7.8616 << "-7,86 Ncm" << "-7.86 Ncm";
+    QTest::newRow("7: opposite") << 7 << QPointF(1, 0) << QPointF(-1, 0) << -0.1001 << "-0,1 Ncm" << "-0.1 Ncm";
+}
+
+void TestWorkModels::models()
+{
+    QFETCH(int, field);
+    QFETCH(QPointF, start);
+    QFETCH(QPointF, current);
+    QFETCH(double, work);
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    const bool fieldUnits = field >= 4;
+    startSegmentAt(float(start.x()), float(start.y()), fieldUnits);
+
+    for (const auto& [locale, caption] : {std::pair{::german, german}, std::pair{::english, english}}) {
+        QLocale::setDefault(locale);
+        run(field, float(current.y()), float(current.x()));
+        const Number& arbeit = form->state().arbeit;
+        QCOMPARE(std::holds_alternative<double>(arbeit), fieldUnits);
+        QCOMPARE(std::holds_alternative<float>(arbeit), !fieldUnits);
+        QVERIFY2(qAbs(toDouble(arbeit) - work) < 1e-4, qPrintable(QString::number(toDouble(arbeit), 'g', 17)));
+        QCOMPARE(form->Label1->caption(), caption);
+    }
+}
+
+void TestWorkModels::originKeepsTheLastValue_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("startAtOrigin");
+    for (int field : {4, 5, 7}) {
+        QTest::addRow("field %d, current point at the origin", field) << field << false;
+        QTest::addRow("field %d, start at the origin", field) << field << true;
+    }
+}
+
+void TestWorkModels::originKeepsTheLastValue()
+{
+    QFETCH(int, field);
+    QFETCH(bool, startAtOrigin);
+    startSegmentAt(1, 0, true);
+    run(field, 2, 0);
+    const Number before = form->state().arbeit;
+    const QString shown = form->Label1->caption();
+    QVERIFY(shown != QStringLiteral("0 Ncm"));
+
+    if (startAtOrigin) {
+        startSegmentAt(0, 0, true);
+        run(field, 2, 1);
+    } else {
+        run(field, 0, 0);
+    }
+    QCOMPARE(form->state().arbeit, before);
+    QCOMPARE(form->Label1->caption(), shown);
+
+    // Off the origin again, the read-out follows.
+    if (startAtOrigin)
+        startSegmentAt(-1, 0, true);
+    run(field, 1, 1);
+    QVERIFY(form->state().arbeit != before);
+    QVERIFY(form->Label1->caption() != shown);
+}
+
+QTEST_MAIN(TestWorkModels)
+#include "test_work_models.moc"

@@ -1,0 +1,63 @@
+#pragma once
+
+// Drives the real window with input events, as a learner would.
+#include "app/formfeld1.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+
+namespace fixture {
+
+inline QPoint pixelAt(float xTwips, float yTwips)
+{
+    return units::pixelGeometry({xTwips, yTwips, 0, 0}).topLeft();
+}
+
+// The window at its place on the offscreen screen, shown and painted.
+inline void show(Formfeld1& form)
+{
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+// Mouse input at a point of the window in twips. It enters through the window, as the
+// platform's input does, so Qt routes it to whatever control lies there.
+inline void moveTo(Formfeld1& form, float x, float y)
+{
+    QTest::mouseMove(form.windowHandle(), pixelAt(x, y));
+}
+
+inline void press(Formfeld1& form, Qt::MouseButton button, float x, float y)
+{
+    QTest::mousePress(form.windowHandle(), button, {}, pixelAt(x, y));
+    QTest::mouseRelease(form.windowHandle(), button, {}, pixelAt(x, y));
+}
+
+inline void pressLeftAt(Formfeld1& form, float x, float y)
+{
+    moveTo(form, x, y);
+    press(form, Qt::LeftButton, x, y);
+}
+
+// Opens the list with its arrow and clicks the entry.
+inline void choose(Formfeld1& form, int entry)
+{
+    QComboBox* combo = form.Combo1;
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(entry, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+inline int visibleIndex(const ControlArray<Image>& images)
+{
+    int found = -1;
+    for (int16_t i = 0; i < images.size(); ++i)
+        if (!images(i)->isHidden())
+            found = found == -1 ? i : -2;
+    return found;
+}
+
+} // namespace fixture

@@ -1,0 +1,329 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+
+// Tracing a path with real mouse input: the state table of idle and tracing, the segments
+// with their numbers, the totals and the work diagram.
+class TestTracing : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void movementBeforeAnyPressOnlyTracksThePointer();
+    void firstLeftPressStartsSegmentOne();
+    void pressActsWhereThePointerLastMoved();
+    void pressBeforeAnyMovementActsAtTheCorner();
+    void tracingEvaluatesTheOpenSegment();
+    void nextLeftPressAddsTheWorkAndNumbersOn();
+    void rightPressEndsTracingAndAddsTheWork();
+    void furtherPressesAddTheSameWorkAgain();
+    void leftPressAfterRightDrawsFromTheLastStart();
+    void middlePressOnlyAddsTheWork();
+    void negativeTotalIsRoundedDown();
+    void coordinateSystemRunsNoModel();
+    void numberLabelsLetTheMouseThrough();
+    void movementAfterAnEraseLeavesTheTemplateHidden();
+    void diagramOfASegmentAlongTheXAxis();
+    void diagramSurvivesHidingAndShowing();
+    void noSegmentBeyondTheLast();
+
+private:
+    Formfeld1& f() { return *form; }
+    std::unique_ptr<Formfeld1> form;
+};
+
+namespace {
+
+const QString ncm = QStringLiteral(" Ncm");
+
+void pressWithoutMoving(Formfeld1& form, Qt::MouseButton button, QPoint pixel)
+{
+    // Straight to the field picture, with no movement before it.
+    QTest::mousePress(form.Imagefeld(0), button, {}, pixel);
+    QTest::mouseRelease(form.Imagefeld(0), button, {}, pixel);
+}
+
+QImage pixelsOf(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void TestTracing::init()
+{
+    QLocale::setDefault(QLocale::c());
+    form = std::make_unique<Formfeld1>();
+    fixture::show(*form);
+}
+
+void TestTracing::cleanup()
+{
+    form.reset();
+}
+
+void TestTracing::movementBeforeAnyPressOnlyTracksThePointer()
+{
+    fixture::choose(f(), 1);
+    fixture::moveTo(f(), 1500, 3000);
+    QCOMPARE(f().state().xpos, 1500.0f);
+    QCOMPARE(f().state().ypos, 3000.0f);
+    QCOMPARE(f().Imagefeld(1)->toolTip(), QStringLiteral("-2.8 ; 0.55"));
+    QCOMPARE(f().Line1->count(), 1);
+    QVERIFY(!f().Line1->at(0).Visible);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
+    QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
+}
+
+void TestTracing::firstLeftPressStartsSegmentOne()
+{
+    fixture::pressLeftAt(f(), 1500, 1500);
+    QCOMPARE(f().state().lnr, int16_t{1});
+    QVERIFY(f().state().zeichnen);
+    QVERIFY(f().Line1->isLoaded(1));
+    QCOMPARE(f().Line1->at(1).X1, 1500.0f);
+    QCOMPARE(f().Line1->at(1).Y1, 1500.0f);
+    QVERIFY(!f().Line1->at(1).Visible); // shown from the first movement on
+    const LabelProperties& number = f().Labellnr->at(1);
+    QCOMPARE(number.Caption, QStringLiteral("1"));
+    QCOMPARE(number.twips.left, 1500.0f);
+    QCOMPARE(number.twips.top, 1500.0f);
+    QVERIFY(number.Visible);
+    QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
+    for (int16_t i = 1; i <= 4; ++i)
+        QCOMPARE(f().Labeln(i)->caption(), QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
+    QCOMPARE(f().Labeln(5)->caption(), QStringLiteral("1"));
+    QVERIFY(f().Picture1->drawnLines().empty());
+    QCOMPARE(f().Label2->caption(), QStringLiteral("0 Ncm"));
+
+    fixture::moveTo(f(), 3000, 2010);
+    QVERIFY(f().Line1->at(1).Visible);
+    QCOMPARE(f().Line1->at(1).X2, 3000.0f);
+    QCOMPARE(f().Line1->at(1).Y2, 2010.0f);
+}
+
+void TestTracing::pressActsWhereThePointerLastMoved()
+{
+    fixture::moveTo(f(), 1500, 1500);
+    pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
+    QCOMPARE(f().Line1->at(1).X1, 1500.0f);
+    QCOMPARE(f().state().xstart, 1500.0f);
+    QCOMPARE(f().Labellnr->at(1).twips.top, 1500.0f);
+}
+
+void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
+{
+    pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
+    QCOMPARE(f().state().lnr, int16_t{1});
+    QCOMPARE(f().Line1->at(1).X1, 0.0f);
+    QCOMPARE(f().Line1->at(1).Y1, 0.0f);
+    QCOMPARE(f().Labellnr->at(1).twips.left, 0.0f);
+}
+
+void TestTracing::tracingEvaluatesTheOpenSegment()
+{
+    fixture::choose(f(), 1);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    // Up by 1320 twips in a field of 1 N pointing down: 1320 / 665 = 1.985 Ncm.
+    fixture::moveTo(f(), 3360, 2040);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("1.98 Ncm"));
+    QCOMPARE(std::get<float>(f().state().arbeit), 1320.0f / 665.0f);
+    QCOMPARE(f().Line1->at(1).Y2, 2040.0f);
+    QCOMPARE(f().state().summe, 0.0f);
+}
+
+void TestTracing::nextLeftPressAddsTheWorkAndNumbersOn()
+{
+    fixture::choose(f(), 1);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 3360, 2040);
+    fixture::press(f(), Qt::LeftButton, 3360, 2040);
+    QCOMPARE(f().state().summe, 1320.0f / 665.0f);
+    QCOMPARE(f().Label2->caption(), QStringLiteral("1 Ncm"));
+    QCOMPARE(f().state().lnr, int16_t{2});
+    QCOMPARE(f().Labelin->caption(), QStringLiteral("2"));
+    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("1"));
+    QCOMPARE(f().Labellnr->at(2).Caption, QStringLiteral("2"));
+    QCOMPARE(f().Picture1->drawnLines().size(), size_t{2});
+    // Until the next movement the read-out still shows the finished segment.
+    QCOMPARE(f().Label1->caption(), QStringLiteral("1.98 Ncm"));
+    fixture::moveTo(f(), 3360, 2700);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("-0.99 Ncm"));
+}
+
+void TestTracing::rightPressEndsTracingAndAddsTheWork()
+{
+    fixture::choose(f(), 3);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 4695, 3360); // snapped to 4700: 1340 / 665 = 2.015 Ncm
+    fixture::press(f(), Qt::RightButton, 4695, 3360);
+    QVERIFY(!f().state().zeichnen);
+    QCOMPARE(f().state().summe, 1340.0f / 665.0f);
+    QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
+    QCOMPARE(f().Label1->caption(), QStringLiteral("2.02 Ncm"));
+
+    fixture::moveTo(f(), 1500, 1500);
+    QCOMPARE(f().Line1->at(1).X2, 4700.0f);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("2.02 Ncm"));
+    QCOMPARE(f().Imagefeld(3)->toolTip(), QStringLiteral("-2.8 ; 2.8"));
+}
+
+void TestTracing::furtherPressesAddTheSameWorkAgain()
+{
+    fixture::choose(f(), 3);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 4695, 3360);
+    fixture::press(f(), Qt::RightButton, 4695, 3360);
+    fixture::press(f(), Qt::RightButton, 4695, 3360);
+    const float w = 1340.0f / 665.0f;
+    QCOMPARE(f().state().summe, w + w);
+    QCOMPARE(f().Label2->caption(), QStringLiteral("4 Ncm"));
+    fixture::press(f(), Qt::LeftButton, 4695, 3360);
+    QCOMPARE(f().state().summe, w + w + w);
+}
+
+void TestTracing::leftPressAfterRightDrawsFromTheLastStart()
+{
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 4695, 3360);
+    fixture::press(f(), Qt::RightButton, 4695, 3360);
+    fixture::pressLeftAt(f(), 1500, 1500);
+    const auto& lines = f().Picture1->drawnLines();
+    QCOMPARE(lines.size(), size_t{2});
+    // The old end is the start of segment 1, the field origin: H = 149.14.
+    QCOMPARE(qRound(lines[1].line.x2() * 100), 14914);
+    QCOMPARE(qRound(lines[1].line.y2() * 100), 12986);
+}
+
+void TestTracing::middlePressOnlyAddsTheWork()
+{
+    fixture::choose(f(), 3);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 4695, 3360);
+    fixture::press(f(), Qt::MiddleButton, 4695, 3360);
+    QVERIFY(f().state().zeichnen);
+    QCOMPARE(f().state().lnr, int16_t{1});
+    QCOMPARE(f().state().summe, 1340.0f / 665.0f);
+    fixture::moveTo(f(), 5010, 3360);
+    QCOMPARE(f().Line1->at(1).X2, 5010.0f);
+}
+
+void TestTracing::negativeTotalIsRoundedDown()
+{
+    fixture::choose(f(), 3);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 3225, 3360); // snapped to 3220: -140 / 665 = -0.21 Ncm
+    fixture::press(f(), Qt::RightButton, 3225, 3360);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("-0.21 Ncm"));
+    QCOMPARE(f().Label2->caption(), QStringLiteral("-1 Ncm"));
+}
+
+void TestTracing::coordinateSystemRunsNoModel()
+{
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 4695, 3360);
+    fixture::press(f(), Qt::LeftButton, 4695, 3360);
+    QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
+    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().state().lnr, int16_t{2});
+}
+
+void TestTracing::numberLabelsLetTheMouseThrough()
+{
+    fixture::pressLeftAt(f(), 1500, 1500);
+    // Inside the number label's rectangle of 735 x 255 twips.
+    fixture::moveTo(f(), 1800, 1650);
+    QCOMPARE(f().Line1->at(1).X2, 1800.0f);
+    QCOMPARE(f().Line1->at(1).Y2, 1650.0f);
+    fixture::press(f(), Qt::LeftButton, 1800, 1650);
+    QCOMPARE(f().state().lnr, int16_t{2});
+}
+
+void TestTracing::movementAfterAnEraseLeavesTheTemplateHidden()
+{
+    fixture::pressLeftAt(f(), 1500, 1500);
+    fixture::moveTo(f(), 3000, 3000);
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    QVERIFY(f().state().zeichnen);
+    fixture::moveTo(f(), 4500, 4500);
+    QCOMPARE(f().state().lnr, int16_t{0});
+    QVERIFY(!f().Line1->at(0).Visible);
+    QCOMPARE(f().Line1->at(0).X2, 600.0f);
+    QCOMPARE(f().Line1->count(), 1);
+    fixture::press(f(), Qt::LeftButton, 4500, 4500);
+    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
+}
+
+void TestTracing::diagramOfASegmentAlongTheXAxis()
+{
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 6690, 3360);
+    const QImage before = pixelsOf(f().Picture1);
+    fixture::press(f(), Qt::LeftButton, 6690, 3360);
+
+    const auto& lines = f().Picture1->drawnLines();
+    QCOMPARE(lines.size(), size_t{2});
+    const auto hundredths = [](const QLineF& l) {
+        return QList<int>{qRound(l.x1() * 100), qRound(l.y1() * 100), qRound(l.x2() * 100), qRound(l.y2() * 100)};
+    };
+    QCOMPARE(hundredths(lines[0].line), (QList<int>{26014, 13086, 14914, 12986}));
+    QCOMPARE(lines[0].color, QColor(Qt::red));
+    QCOMPARE(hundredths(lines[1].line), (QList<int>{26014, 13000, 14914, 12986}));
+    QCOMPARE(lines[1].color, QColor(Qt::black));
+
+    // What changed on screen lies along the two lines, and the work line shows in red.
+    const QImage after = pixelsOf(f().Picture1);
+    int changed = 0, red = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y))
+                continue;
+            ++changed;
+            QVERIFY2(x >= 148 && x <= 262 && y >= 128 && y <= 132, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            red += after.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    QVERIFY(changed > 100);
+    QVERIFY(red > 10);
+}
+
+void TestTracing::diagramSurvivesHidingAndShowing()
+{
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::moveTo(f(), 6690, 4695);
+    fixture::press(f(), Qt::LeftButton, 6690, 4695);
+    const QImage drawn = pixelsOf(f().Picture1);
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(f().Picture1->isHidden());
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(!f().Picture1->isHidden());
+    QCOMPARE(pixelsOf(f().Picture1), drawn);
+}
+
+void TestTracing::noSegmentBeyondTheLast()
+{
+    fixture::choose(f(), 3);
+    fixture::moveTo(f(), 3360, 3360);
+    for (int n = 1; n <= 32767; ++n)
+        fixture::press(f(), Qt::LeftButton, 3360, 3360);
+    QCOMPARE(f().state().lnr, int16_t{32767});
+    QCOMPARE(f().Labelin->caption(), QStringLiteral("32767"));
+    fixture::moveTo(f(), 4695, 3360);
+    const float summe = f().state().summe;
+    const size_t drawn = f().Picture1->drawnLines().size();
+
+    fixture::press(f(), Qt::LeftButton, 4695, 3360);
+    QCOMPARE(f().state().lnr, int16_t{32767});
+    QCOMPARE(f().state().summe, summe);
+    QCOMPARE(f().Picture1->drawnLines().size(), drawn);
+    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("32766"));
+    QCOMPARE(f().Line1->count(), 32768);
+
+    // Tracing goes on with the newest segment.
+    fixture::moveTo(f(), 5010, 3360);
+    QCOMPARE(f().Line1->at(32767).X2, 5010.0f);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("2.48 Ncm")); // 1650 / 665
+}
+
+QTEST_MAIN(TestTracing)
+#include "test_tracing.moc"

@@ -54,11 +54,18 @@ void KeyFilter::watch(QObject* target)
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    const bool shortcut = event->type() == QEvent::ShortcutOverride;
+    if (event->type() != QEvent::KeyPress && !shortcut)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (isFocusKey(key.key()))
         return false;
+    // Claim the key as an ordinary key press, so that nothing acts on it as a shortcut
+    // (the open list would take Return as a choice) before the handlers have seen it.
+    if (shortcut) {
+        event->accept();
+        return true;
+    }
 
     bool cancelled = false;
     if (keyDown_) {

@@ -1,0 +1,161 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+
+// "Linien löschen" erases the path and its work; "Energie" shows or hides the diagram.
+class TestButtons : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void eraseBeforeAnySegment();
+    void eraseAfterThreeSegments();
+    void eraseWhileTracingKeepsTracingOn();
+    void eraseKeepsTheChosenField();
+    void eraseClearsAHiddenDiagram();
+    void energieFlipsTheDiagram();
+    void eraseButtonIgnoresTypedCharacters();
+
+private:
+    void traceThreeSegments();
+    void checkErased();
+    Formfeld1& f() { return *form; }
+    std::unique_ptr<Formfeld1> form;
+};
+
+namespace {
+QImage pixelsOf(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+void TestButtons::init()
+{
+    QLocale::setDefault(QLocale::c());
+    form = std::make_unique<Formfeld1>();
+    fixture::show(*form);
+}
+
+void TestButtons::cleanup()
+{
+    form.reset();
+}
+
+void TestButtons::traceThreeSegments()
+{
+    fixture::choose(f(), 3);
+    fixture::pressLeftAt(f(), 3360, 3360);
+    fixture::pressLeftAt(f(), 4695, 3360);
+    fixture::pressLeftAt(f(), 4695, 4695);
+    fixture::moveTo(f(), 6030, 4695);
+    QCOMPARE(f().state().lnr, int16_t{3});
+    QVERIFY(!f().Picture1->drawnLines().empty());
+}
+
+void TestButtons::checkErased()
+{
+    QCOMPARE(f().state().lnr, int16_t{0});
+    QCOMPARE(f().Line1->count(), 1);
+    QCOMPARE(f().Labellnr->count(), 1);
+    QVERIFY(!f().Line1->at(0).Visible);
+    QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
+    for (int16_t i = 1; i <= 4; ++i)
+        QCOMPARE(f().Labeln(i)->caption(), QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
+    QCOMPARE(f().Labeln(5)->caption(), QStringLiteral("1"));
+    QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
+    QCOMPARE(f().state().summe, 0.0f);
+    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label2->caption(), QStringLiteral("0 Ncm"));
+    QVERIFY(f().Picture1->drawnLines().empty());
+}
+
+void TestButtons::eraseBeforeAnySegment()
+{
+    const QImage axes = pixelsOf(f().Picture1);
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    checkErased();
+    QCOMPARE(pixelsOf(f().Picture1), axes);
+}
+
+void TestButtons::eraseAfterThreeSegments()
+{
+    const QImage axes = pixelsOf(f().Picture1);
+    traceThreeSegments();
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    checkErased();
+    for (int16_t i = 1; i <= 3; ++i) {
+        QVERIFY(!f().Line1->isLoaded(i));
+        QVERIFY(!f().Labellnr->isLoaded(i));
+    }
+    QCOMPARE(pixelsOf(f().Picture1), axes);
+
+    fixture::pressLeftAt(f(), 1500, 1500);
+    QVERIFY(f().Line1->isLoaded(1));
+    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
+}
+
+void TestButtons::eraseWhileTracingKeepsTracingOn()
+{
+    traceThreeSegments();
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    QVERIFY(f().state().zeichnen);
+    QCOMPARE(f().state().lnr, int16_t{0});
+    QCOMPARE(f().state().xstart, 4700.0f); // the start of the last segment stays
+}
+
+void TestButtons::eraseKeepsTheChosenField()
+{
+    fixture::choose(f(), 5);
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    QCOMPARE(int(f().state().feldnr), 5);
+    QCOMPARE(fixture::visibleIndex(f().Imagefeld), 5);
+    QCOMPARE(fixture::visibleIndex(f().Imageformel), 5);
+    QVERIFY(!f().Shapekugel(0)->isHidden());
+    QVERIFY(!f().Label3->isHidden());
+}
+
+void TestButtons::eraseClearsAHiddenDiagram()
+{
+    const QImage axes = pixelsOf(f().Picture1);
+    traceThreeSegments();
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(f().Picture1->isHidden());
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    QVERIFY(f().Picture1->isHidden());
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(!f().Picture1->isHidden());
+    QCOMPARE(pixelsOf(f().Picture1), axes);
+}
+
+void TestButtons::energieFlipsTheDiagram()
+{
+    traceThreeSegments();
+    const auto drawn = f().Picture1->drawnLines().size();
+    const QString total = f().Label2->caption();
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(f().Picture1->isHidden());
+    QTest::mouseClick(f().Command1, Qt::LeftButton);
+    QVERIFY(!f().Picture1->isHidden());
+    QCOMPARE(f().Picture1->drawnLines().size(), drawn);
+    QCOMPARE(f().Label2->caption(), total);
+    QCOMPARE(f().state().lnr, int16_t{3});
+}
+
+void TestButtons::eraseButtonIgnoresTypedCharacters()
+{
+    traceThreeSegments();
+    f().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f()));
+    f().Commandloschen->setFocus();
+    QTest::keyClicks(f().Commandloschen, QStringLiteral("x1-\r"));
+    QCOMPARE(f().state().lnr, int16_t{3});
+    // Space is the button's own key: it presses the button.
+    QTest::keyClick(f().Commandloschen, Qt::Key_Space);
+    QCOMPARE(f().state().lnr, int16_t{0});
+}
+
+QTEST_MAIN(TestButtons)
+#include "test_buttons.moc"

@@ -1,5 +1,6 @@
 #include "app/formfeld1.h"
 
+#include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/key_filter.h"
 #include "assets/pictures.h"
@@ -62,6 +63,7 @@ Formfeld1::Formfeld1()
 
     createControls();
     connectEvents();
+    describeForAssistiveTechnology(*this);
     Commandloschen->setFocus();
 }
 

@@ -1,0 +1,7 @@
+#include "app/accessibility.h"
+
+#include "app/formfeld1.h"
+
+void describeForAssistiveTechnology(Formfeld1&)
+{
+}

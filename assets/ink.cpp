@@ -1,0 +1,101 @@
+#include "assets/ink.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ink {
+
+namespace {
+
+// How many device pixels one unit across the line's direction becomes.
+double pixelsAcross(const QPainter& painter, QLineF line)
+{
+    const QLineF normal = line.normalVector().unitVector();
+    const QTransform& t = painter.deviceTransform();
+    const QPointF d = t.map(normal.p2()) - t.map(normal.p1());
+    return std::hypot(d.x(), d.y());
+}
+
+// The whole device pixels from lo to hi, at least the one holding their middle.
+std::pair<int, int> wholePixels(double lo, double hi)
+{
+    int a = static_cast<int>(std::lround(lo));
+    int b = static_cast<int>(std::lround(hi));
+    if (b <= a) {
+        a = static_cast<int>(std::floor((lo + hi) / 2));
+        b = a + 1;
+    }
+    return {a, b};
+}
+
+// Lines along the pixel grid become rectangles of whole device pixels.
+void alignedLine(QPainter& painter, QLineF line, const QColor& color, double width)
+{
+    const QPointF half = line.dx() == 0 ? QPointF(width / 2, 0) : QPointF(0, width / 2);
+    const QRectF exact = painter.deviceTransform().mapRect(QRectF(line.p1() - half, line.p2() + half).normalized());
+    const auto [left, right] = wholePixels(exact.left(), exact.right());
+    const auto [top, bottom] = wholePixels(exact.top(), exact.bottom());
+    painter.save();
+    const QTransform toDevice = painter.worldTransform().inverted() * painter.deviceTransform();
+    painter.setWorldTransform(toDevice.inverted());
+    painter.fillRect(QRect(left, top, right - left, bottom - top), color);
+    painter.restore();
+}
+
+} // namespace
+
+QFont font(const QString& family, int height, bool bold, bool italic)
+{
+    QFont f(family);
+    f.setPixelSize(height);
+    f.setBold(bold);
+    f.setItalic(italic);
+    // Hinting at the drawing's large sizes would shape glyphs for pixels that the
+    // stretch to the holder then moves; the outlines scale cleanly.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+QString symbol(const QFont& font, char32_t unicode, char16_t symbolCode)
+{
+    if (QFontMetricsF(font).inFontUcs4(unicode))
+        return QString::fromUcs4(&unicode, 1);
+    return QString(QChar(symbolCode));
+}
+
+double text(QPainter& painter, QPointF origin, const QString& text, const QFont& font)
+{
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(origin, text);
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+void line(QPainter& painter, QLineF line, const QColor& color, double width)
+{
+    if (line.dx() == 0 || line.dy() == 0) {
+        alignedLine(painter, line, color, width);
+        return;
+    }
+    const double across = pixelsAcross(painter, line);
+    const double least = across > 0 ? 1 / across : width;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, std::max(width, least), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(line);
+    painter.restore();
+}
+
+void fill(QPainter& painter, const QPolygonF& shape, const QColor& color)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawPolygon(shape);
+    painter.restore();
+}
+
+} // namespace ink

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLineF>
+#include <QPolygonF>
+#include <QString>
+
+class QPainter;
+
+// What every picture draws with. All lengths are in the picture's own units, which the
+// holder's transform may stretch differently across and down.
+namespace ink {
+
+// A text font whose em is `height` units high. The pictures give their text heights as
+// character heights, so the em, not the line's full cell, is what must come out that tall.
+QFont font(const QString& family, int height, bool bold = false, bool italic = false);
+
+// The character `unicode` as `font` can show it. The font fontconfig gives for "Symbol"
+// may know only the old symbol encoding, where the same sign sits at `symbolCode`.
+QString symbol(const QFont& font, char32_t unicode, char16_t symbolCode);
+
+// Draws `text` in black, the only colour the pictures' texts come in, with the start of
+// its baseline at `origin`; returns the advance.
+double text(QPainter& painter, QPointF origin, const QString& text, const QFont& font);
+
+// A straight line `width` units wide, but never thinner than one device pixel, which
+// a 6-unit line would be on screen. Lines along the pixel grid cover whole pixels, so
+// that each stays a sharp row of pixels instead of smearing over two faint ones.
+void line(QPainter& painter, QLineF line, const QColor& color, double width);
+
+void fill(QPainter& painter, const QPolygonF& shape, const QColor& color);
+
+} // namespace ink

@@ -1,0 +1,131 @@
+#include "assets/typeset.h"
+
+#include "assets/ink.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace typeset {
+
+namespace {
+
+// Subscripts hang a fifth of the main size below the baseline; the "=" bars stand a
+// quarter of it above.
+constexpr double subscriptDrop = 96;
+constexpr double operatorHeight = 120;
+
+// Italic letters lean right; an arrow above one moves with the lean.
+constexpr double italicLean = 0.25;
+
+// The arrow's proportions, in ems of its letter.
+constexpr double arrowGap = 0.06;
+constexpr double arrowBar = 0.035;
+constexpr double arrowHeadLength = 0.16;
+constexpr double arrowHeadHalf = 0.06;
+
+} // namespace
+
+Run word(const char* text, int size)
+{
+    return {QString::fromUtf8(text), size};
+}
+
+Run vector(const char* text, int size)
+{
+    return {QString::fromUtf8(text), size, Place::line, true};
+}
+
+Run subscript(const char* text, int size)
+{
+    return {QString::fromUtf8(text), size, Place::lowered};
+}
+
+Run boldOperator(const char* text, int size)
+{
+    return {QString::fromUtf8(text), size, Place::centred, false, true};
+}
+
+Run boldSubscript(const char* text, int size)
+{
+    return {QString::fromUtf8(text), size, Place::lowered, false, true};
+}
+
+Run times()
+{
+    return {QStringLiteral("•"), 256, Place::centred};
+}
+
+QFont font(const Run& run, const Style& style)
+{
+    return ink::font(QStringLiteral("Times New Roman"), run.size, style.bold || run.bold, style.italic);
+}
+
+double width(std::span<const Run> runs, const Style& style)
+{
+    double w = 0;
+    for (const Run& run : runs)
+        w += QFontMetricsF(font(run, style)).horizontalAdvance(run.text);
+    return w;
+}
+
+namespace {
+
+double rise(const Run& run, const QFont& font)
+{
+    switch (run.place) {
+    case Place::lowered: return -subscriptDrop;
+    case Place::centred: return operatorHeight + QFontMetricsF(font).tightBoundingRect(run.text).center().y();
+    case Place::line: break;
+    }
+    return 0;
+}
+
+} // namespace
+
+double draw(QPainter& painter, QPointF origin, std::span<const Run> runs, const Style& style)
+{
+    double x = origin.x();
+    for (const Run& run : runs) {
+        const QFont f = font(run, style);
+        const QPointF at(x, origin.y() - rise(run, f));
+        if (run.arrow)
+            vectorArrow(painter, at, run.text.front(), f);
+        x += ink::text(painter, at, run.text, f);
+    }
+    return x;
+}
+
+void vectorArrow(QPainter& painter, QPointF origin, QChar letter, const QFont& font)
+{
+    const double em = font.pixelSize();
+    const QRectF glyph = QFontMetricsF(font).tightBoundingRect(letter).translated(origin);
+    const double gap = arrowGap * em;
+    const double bar = arrowBar * em;
+    const double headLength = arrowHeadLength * em;
+    const double headHalf = arrowHeadHalf * em;
+    const double y = glyph.top() - gap - headHalf;
+    const double length = std::max(0.45 * em, 0.8 * glyph.width());
+    const double middle = glyph.center().x() + italicLean * (glyph.height() / 2 + gap + headHalf);
+    const double left = middle - length / 2;
+    const double right = middle + length / 2;
+    const double neck = right - headLength;
+    ink::fill(painter,
+              QPolygonF{{left, y - bar / 2},
+                        {neck, y - bar / 2},
+                        {neck, y - headHalf},
+                        {right, y},
+                        {neck, y + headHalf},
+                        {neck, y + bar / 2},
+                        {left, y + bar / 2}},
+              Qt::black);
+}
+
+double vectorHeight(QChar letter, const QFont& font)
+{
+    const double em = font.pixelSize();
+    return -QFontMetricsF(font).tightBoundingRect(letter).top() + (arrowGap + 2 * arrowHeadHalf) * em;
+}
+
+} // namespace typeset

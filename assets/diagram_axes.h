@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QTransform>
+
+class QPainter;
+
+// The axes behind the oblique work diagram: height up, x across, y slanting back.
+namespace axes {
+
+// The picture's own units, 0.2 twips each, y downward.
+inline constexpr QRectF extent(0, 0, 32670, 29808);
+
+void draw(QPainter& painter);
+
+// Maps the axes' units into a box of `box` pixels so that their crossing falls where
+// the work diagram draws the field origin, as large as the box allows without cutting
+// any of the picture off.
+QTransform placement(const QSizeF& box);
+
+} // namespace axes

@@ -49,9 +49,11 @@ void integral(QPainter& painter, const Placement& at)
     draw(painter, at.upper, limit, style);
     draw(painter, at.lower, limit, style);
 
+    // The sign's top curls right, under the index hanging from the upper limit; a little
+    // left of the space's middle and below the middle between the limits it clears it.
     const double lowerTop = at.lower.y() - vectorHeight(u'r', typeset::font(limit[0], style));
     const QFont sign = ink::font(symbolFamily, 595); // 1.55 times the letters
-    centred(painter, {gapStart + width(space, style) / 2, (at.upper.y() + lowerTop) / 2},
+    centred(painter, {gapStart + width(space, style) / 2 - 20, (at.upper.y() + lowerTop) / 2 + 20},
             ink::symbol(sign, U'∫', 0xF2), sign);
 }
 
@@ -59,7 +61,7 @@ void integral(QPainter& painter, const Placement& at)
 
 void drawSegment(QPainter& painter)
 {
-    integral(painter, {{3067, 971}, {3420, 525}, {3379, 1504}});
+    integral(painter, {{3067, 971}, {3420, 525}, {3379, 1539}});
 }
 
 void drawTotal(QPainter& painter)

@@ -57,8 +57,8 @@ QTransform placement(const QSizeF& box)
                                (box.width() - origin.x()) / (extent.right() - crossing.x()));
     const double sy = std::min(origin.y() / (crossing.y() - extent.top()),
                                (box.height() - origin.y()) / (extent.bottom() - crossing.y()));
-    return QTransform::fromTranslate(-crossing.x(), -crossing.y())
-           * QTransform::fromScale(sx, sy) * QTransform::fromTranslate(origin.x(), origin.y());
+    return QTransform::fromTranslate(-crossing.x(), -crossing.y()) * QTransform::fromScale(sx, sy) *
+           QTransform::fromTranslate(origin.x(), origin.y());
 }
 
 } // namespace axes

@@ -42,8 +42,7 @@ void openHead(QPainter& painter, Cm tip, double dx, double dy)
 {
     const double back = std::atan2(-dy, -dx);
     for (double side : {-openHalfAngle, openHalfAngle})
-        stroke(painter, tip,
-               {tip.x + headLength * std::cos(back + side), tip.y + headLength * std::sin(back + side)});
+        stroke(painter, tip, {tip.x + headLength * std::cos(back + side), tip.y + headLength * std::sin(back + side)});
 }
 
 void filledHead(QPainter& painter, Cm tip, double dx, double dy)
@@ -52,8 +51,7 @@ void filledHead(QPainter& painter, Cm tip, double dx, double dy)
     const double norm = std::hypot(dx, dy);
     const double nx = -dy / norm * filledHalfWidth;
     const double ny = dx / norm * filledHalfWidth;
-    ink::fill(painter,
-              QPolygonF{at(tip.x, tip.y), at(base.x + nx, base.y + ny), at(base.x - nx, base.y - ny)},
+    ink::fill(painter, QPolygonF{at(tip.x, tip.y), at(base.x + nx, base.y + ny), at(base.x - nx, base.y - ny)},
               lineBlue);
 }
 

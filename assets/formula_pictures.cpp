@@ -19,27 +19,28 @@ constexpr double homogeneousBaseline = 2221;
 
 void homogeneous(QPainter& painter, const char* direction)
 {
-    const Run runs[] = {vector("F = "), word("-"),          word("k "),           times(),
-                        vector("e"),    subscript(direction), word("; k= 1 N  ")};
+    const Run runs[] = {vector("F = "),       word("-"),         word("k "), times(), vector("e"),
+                        subscript(direction), word("; k= 1 N  ")};
     draw(painter, {300, homogeneousBaseline}, runs, regular);
 }
 
 void diagonal(QPainter& painter)
 {
-    const Run runs[] = {vector("F = "), word("k"),      subscript("x"), times(),       vector("e"),
-                        subscript("x"), boldOperator("+", 224), word("k"),      subscript("y"), times(),
-                        vector("e"),    subscript("y"), word("; "),     word("k"),      subscript("x"),
-                        word("= "),     word("k"),      subscript("y"), word("=1 N  ")};
-    draw(painter, {690, 2173}, runs, regular);
+    constexpr double baseline = 2173;
+    const Run law[] = {vector("F = "),         word("k"), subscript("x"), times(), vector("e"), subscript("x"),
+                       boldOperator("+", 224), word("k"), subscript("y"), times(), vector("e"), subscript("y")};
+    const Run constants[] = {word("; "), word("k"),      subscript("x"), word("= "),
+                             word("k"),  subscript("y"), word("=1 N  ")};
+    draw(painter, {draw(painter, {690, baseline}, law, regular), baseline}, constants, regular);
 }
 
 void flow(QPainter& painter)
 {
     const Run index = boldSubscript("o", 224);
-    const Run runs[] = {vector("F = k"), word("(a"), index,          word("²"), word("-"),          word("x"),
-                        word("²"),       word(")"),  times(),        vector("e"), subscript("y"),   word("; k=2 N/cm"),
-                        word("²"),       word("; "), word("a"),      index,       word("²"),        word("=25 cm"),
-                        word("²")};
+    const Run runs[] = {vector("F = k"), word("(a"),         index,          word("²"),  word("-"),
+                        word("x"),       word("²"),          word(")"),      times(),    vector("e"),
+                        subscript("y"),  word("; k=2 N/cm"), word("²"),      word("; "), word("a"),
+                        index,           word("²"),          word("=25 cm"), word("²")};
     draw(painter, {-1280, 2000}, runs, regular);
 }
 
@@ -68,8 +69,8 @@ void fraction(QPainter& painter, double left, const Fraction& f)
     draw(painter, {end + gap, level}, f.tail, heavy);
 }
 
-const Run radialNumerator[] = {word("k(x "), times(), vector("e"), subscript("x"),
-                               word("+y "),  times(), vector("e"), subscript("y"), word(")")};
+const Run radialNumerator[] = {word("k(x "), times(),     vector("e"),    subscript("x"), word("+y "),
+                               times(),      vector("e"), subscript("y"), word(")")};
 
 void cylinder(QPainter& painter)
 {
@@ -87,8 +88,8 @@ void sphere(QPainter& painter)
 
 void vortex(QPainter& painter)
 {
-    const Run numerator[] = {word("k("), word("-"), word("y "),  times(),     vector("e"),    subscript("x"),
-                             word("+ x "), times(), vector("e"), subscript("y"), word(")")};
+    const Run numerator[] = {word("k("),   word("-"), word("y "),  times(),        vector("e"), subscript("x"),
+                             word("+ x "), times(),   vector("e"), subscript("y"), word(")")};
     const Run denominator[] = {word("|r|²", 384)};
     const Run tail[] = {word("; k =10 "), word("Ncm ")};
     fraction(painter, 24, {numerator, denominator, tail});

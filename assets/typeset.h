@@ -12,9 +12,9 @@ class QPainter;
 namespace typeset {
 
 enum class Place {
-    line,      // on the baseline
-    lowered,   // a subscript
-    centred,   // a small operator, centred on the height of the line's "=" bars
+    line,    // on the baseline
+    lowered, // a subscript
+    centred, // a small operator, centred on the height of the line's "=" bars
 };
 
 struct Run {

@@ -41,8 +41,8 @@ void integral(QPainter& painter, const Placement& at)
 {
     const Run before[] = {word("I=", letters)};
     const Run space[] = {word(" ", letters)};
-    const Run after[] = {word(" ", letters), vector("F ", letters), word("•", letters), word("d", letters),
-                         vector("r", letters), word("=", letters)};
+    const Run after[] = {word(" ", letters), vector("F ", letters), word("•", letters),
+                         word("d", letters), vector("r", letters),  word("=", letters)};
     const Run limit[] = {vector("r", letters)};
     const double gapStart = draw(painter, at.start, before, style);
     draw(painter, {gapStart, at.start.y()}, after, style);
@@ -67,7 +67,7 @@ void drawSegment(QPainter& painter)
 void drawTotal(QPainter& painter)
 {
     constexpr double baseline = 2606;
-    constexpr double sumMiddle = 2980; // its right side a pixel short of the I
+    constexpr double sumMiddle = 2980;               // its right side a pixel short of the I
     const QFont sign = ink::font(symbolFamily, 422); // 1.1 times the letters
     const QString sum = ink::symbol(sign, U'∑', 0xE5);
     centred(painter, {sumMiddle, baseline - axis}, sum, sign);

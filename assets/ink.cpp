@@ -1,9 +1,11 @@
 #include "assets/ink.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ink {
 

@@ -283,8 +283,10 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
             QVERIFY2(x >= 148 && x <= 262 && y >= 128 && y <= 132, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             red += after.pixel(x, y) == qRgb(255, 0, 0);
         }
-    QVERIFY(changed > 100);
-    QVERIFY(red > 10);
+    // The ground line runs along the diagram's own black axis; the work line climbs one
+    // pixel above it in red.
+    QVERIFY2(changed > 30, qPrintable(QString::number(changed)));
+    QVERIFY2(red > 30, qPrintable(QString::number(red)));
 }
 
 void TestTracing::diagramSurvivesHidingAndShowing()

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root and checks that everything
+# lies where the desktop, the software centre and the icon theme look for it.
+# Usage: test_package.sh CPACK_CONFIG SCRATCH_DIR DOCS_DIR
+set -euo pipefail
+config=$1 scratch=$2 docs=$3
+id=io.github.kraftfeld.Kraftfeld
+
+failures=0
+fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cpack --config "$config" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || {
+    cat "$scratch/cpack.log"
+    exit 1
+}
+debs=("$scratch"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] || { echo "FAILED: expected one package, got: ${debs[*]}"; exit 1; }
+deb=${debs[0]}
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+
+# The package's name and dependencies.
+[ "$(basename "$deb")" = "kraftfeld_$(dpkg-deb -f "$deb" Version)_$(dpkg-deb -f "$deb" Architecture).deb" ] ||
+    fail "package file name $(basename "$deb")"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation fonts-urw-base35; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+# The files' places.
+[ -x "$root/usr/bin/kraftfeld" ] || fail "no executable /usr/bin/kraftfeld"
+for file in usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    [ -f "$root/$file" ] || fail "missing /$file"
+done
+for size in 32 48 64 128 256; do
+    png=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    if [ -f "$png" ]; then
+        # Width and height are the big-endian words at bytes 16 and 20 of the header.
+        read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+            awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+        [ "$width x $height" = "$size x $size" ] || fail "$png is $width x $height"
+    else
+        fail "missing icon of $size pixels"
+    fi
+done
+unexpected=$(cd "$root" && find . -type f | grep -Ev "^\./usr/(bin/kraftfeld|share/(applications|metainfo|icons/hicolor)/)" || true)
+[ -z "$unexpected" ] || fail "files outside the expected places: $unexpected"
+
+# The desktop entry starts what the package installs and shows its icon; the metadata
+# passes with the desktop entry beside it and shows the screenshots kept under docs/.
+desktop=$root/usr/share/applications/$id.desktop
+[ "$(sed -n 's/^Exec=//p' "$desktop")" = kraftfeld ] || fail "Exec is not the installed program"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = $id ] || fail "Icon is not the installed icon"
+appstreamcli validate-tree --no-net "$root" >"$scratch/validate.log" 2>&1 || {
+    cat "$scratch/validate.log"
+    fail "appstreamcli validate-tree"
+}
+for shot in $(grep -o '<image[^>]*>[^<]*' "$root/usr/share/metainfo/$id.metainfo.xml" | sed 's/.*>//'); do
+    [ -f "$docs/$(basename "$shot")" ] || fail "screenshot $shot is not under docs/"
+done
+
+# The installed program starts and keeps running.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 2 "$root/usr/bin/kraftfeld" || status=$?
+[ $status -eq 124 ] || fail "the installed program ended with $status within 2 seconds"
+
+[ $failures -eq 0 ] || exit 1
+echo "The package installs its $(find "$root" -type f | wc -l) files in their places."

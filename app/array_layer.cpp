@@ -43,11 +43,10 @@ void ArrayLayer::loaded(int index)
 {
     if (index <= frozenEnd_)
         return;
-    if (cacheValid_) {
-        QPainter painter(&cache_);
-        drawInto(painter, frozenEnd_, index);
-    }
+    const int from = frozenEnd_;
     frozenEnd_ = index;
+    if (cacheValid_)
+        drawIntoCache(from, index);
 }
 
 void ArrayLayer::unloaded(int index, const QRectF& before)
@@ -61,33 +60,54 @@ void ArrayLayer::unloaded(int index, const QRectF& before)
     frozenEnd_ = std::min(frozenEnd_, elementEnd());
 }
 
-void ArrayLayer::drawInto(QPainter& painter, int from, int to) const
+void ArrayLayer::drawIntoCache(int from, int to)
 {
-    painter.setCompositionMode(mode_);
-    for (int i = from; i < to; ++i)
-        if (isDrawn(i))
-            drawElement(painter, i);
+    std::optional<QPainter> painter;
+    for (int i = from; i < to; ++i) {
+        if (!isDrawn(i))
+            continue;
+        if (!painter) {
+            // Only a layer that has something to keep holds an image for it.
+            if (cache_.isNull()) {
+                const double ratio = devicePixelRatioF();
+                cache_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+                cache_.setDevicePixelRatio(ratio);
+                cache_.fill(blank_);
+            }
+            painter.emplace(&cache_);
+            painter->setCompositionMode(mode_);
+        }
+        drawElement(*painter, i);
+        cachedArea_ |= area(i);
+    }
 }
 
 void ArrayLayer::ensureCache()
 {
     const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (cacheValid_ && cache_.size() == pixels && cache_.devicePixelRatio() == ratio)
+    const bool fits = cache_.isNull() || (cache_.size() == (QSizeF(size()) * ratio).toSize()
+                                          && cache_.devicePixelRatio() == ratio);
+    if (cacheValid_ && fits)
         return;
-    cache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    cache_.setDevicePixelRatio(ratio);
-    cache_.fill(blank_);
-    QPainter painter(&cache_);
-    drawInto(painter, 0, frozenEnd_);
+    cache_ = QImage();
+    cachedArea_ = QRectF();
+    drawIntoCache(0, frozenEnd_);
     cacheValid_ = true;
 }
 
-void ArrayLayer::paintEvent(QPaintEvent*)
+void ArrayLayer::paintEvent(QPaintEvent* event)
 {
     ensureCache();
     QPainter painter(this);
     painter.setCompositionMode(mode_);
-    painter.drawImage(QPointF(0, 0), cache_);
-    drawInto(painter, frozenEnd_, elementEnd());
+    // Only where cached elements lie: elsewhere the cache is blank and drawing it would
+    // change nothing.
+    const QRect cached = event->rect() & cachedArea_.toAlignedRect();
+    if (!cached.isEmpty()) {
+        const double ratio = cache_.devicePixelRatio();
+        painter.drawImage(cached, cache_, QRectF(QPointF(cached.topLeft()) * ratio, QSizeF(cached.size()) * ratio));
+    }
+    for (int i = frozenEnd_; i < elementEnd(); ++i)
+        if (isDrawn(i))
+            drawElement(painter, i);
 }

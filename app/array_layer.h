@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 // The run-time elements of a control array drawn by one widget, which stands in the
 // stacking order where the array's design-time element stands and lets the mouse through.
@@ -37,11 +38,12 @@ private:
     void repaint(const QRectF& area);
     bool cached(int index) const { return index < frozenEnd_; }
     void ensureCache();
-    void drawInto(QPainter& painter, int from, int to) const;
+    void drawIntoCache(int from, int to);
 
     QPainter::CompositionMode mode_;
     QColor blank_;
     QImage cache_;
+    QRectF cachedArea_; // where the cached elements lie
     bool cacheValid_ = false;
     int frozenEnd_ = 0; // elements below this index are in the cache
 };

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fonts {
@@ -39,11 +40,11 @@ QFont font(const QString& family, double points, Style style)
 QFont fitted(QFont font, const QString& text, int width)
 {
     constexpr int narrowest = 75;
-    for (int stretch = QFont::Unstretched; stretch > narrowest; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(text) <= width)
-            break;
-    }
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance <= width)
+        return font;
+    // Text narrows in proportion to the stretch; one step more absorbs the rounding.
+    font.setStretch(std::max(narrowest, QFont::Unstretched * width / advance - 1));
     return font;
 }
 

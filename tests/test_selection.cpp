@@ -13,6 +13,7 @@ private slots:
     void eachEntryShowsItsPictures_data();
     void eachEntryShowsItsPictures();
     void circlesFollowTheField();
+    void firstChoiceOfTheShownEntryRunsToo();
     void originSquareIsDeadForTracing_data();
     void originSquareIsDeadForTracing();
     void choosingKeepsTheTracedPath();
@@ -100,6 +101,15 @@ void TestSelection::circlesFollowTheField()
         fixture::choose(f(), entry);
         checkCircles(false, false, 0x80FF80);
     }
+}
+
+void TestSelection::firstChoiceOfTheShownEntryRunsToo()
+{
+    // Until a choice, two cylinder circles keep their design-time green; any choice,
+    // even of the entry already shown, gives them the colour of its field.
+    QCOMPARE(f().Shapezylinder(2)->borderColor(), 0x00C000u);
+    fixture::choose(f(), 0);
+    checkCircles(false, false, 0x80FF80);
 }
 
 void TestSelection::originSquareIsDeadForTracing_data()

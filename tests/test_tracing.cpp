@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 
 // Tracing a path with real mouse input: the state table of idle and tracing, the segments
 // with their numbers, the totals and the work diagram.
@@ -22,6 +24,7 @@ private slots:
     void negativeTotalIsRoundedDown();
     void coordinateSystemRunsNoModel();
     void numberLabelsLetTheMouseThrough();
+    void hoverTextFollowsThePointerWhileShown();
     void movementAfterAnEraseLeavesTheTemplateHidden();
     void diagramOfASegmentAlongTheXAxis();
     void diagramSurvivesHidingAndShowing();
@@ -240,6 +243,18 @@ void TestTracing::numberLabelsLetTheMouseThrough()
     QCOMPARE(f().state().lnr, int16_t{2});
 }
 
+void TestTracing::hoverTextFollowsThePointerWhileShown()
+{
+    fixture::moveTo(f(), 1500, 1500);
+    QHelpEvent hover(QEvent::ToolTip, fixture::pixelAt(1500, 1500), f().mapToGlobal(fixture::pixelAt(1500, 1500)));
+    QApplication::sendEvent(f().Imagefeld(0), &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("-2.8 ; 2.8"));
+    fixture::moveTo(f(), 3360, 3360);
+    QCOMPARE(QToolTip::text(), QStringLiteral("0 ; 0"));
+    QToolTip::hideText();
+}
+
 void TestTracing::movementAfterAnEraseLeavesTheTemplateHidden()
 {
     fixture::pressLeftAt(f(), 1500, 1500);
@@ -274,13 +289,15 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
 
     // What changed on screen lies along the two lines, and the work line shows in red.
     const QImage after = pixelsOf(f().Picture1);
+    const double ratio = after.devicePixelRatio(); // the box in the screen's own pixels
     int changed = 0, red = 0;
     for (int y = 0; y < after.height(); ++y)
         for (int x = 0; x < after.width(); ++x) {
             if (after.pixel(x, y) == before.pixel(x, y))
                 continue;
             ++changed;
-            QVERIFY2(x >= 148 && x <= 262 && y >= 128 && y <= 132, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            const double px = x / ratio, py = y / ratio;
+            QVERIFY2(px >= 148 && px <= 263 && py >= 128 && py <= 132, qPrintable(QStringLiteral("%1,%2").arg(px).arg(py)));
             red += after.pixel(x, y) == qRgb(255, 0, 0);
         }
     // The ground line runs along the diagram's own black axis; the work line climbs one

@@ -1,5 +1,7 @@
 #include "app/array_layer.h"
 
+#include "app/screen_image.h"
+
 #include <QEvent>
 #include <QPaintEvent>
 
@@ -68,12 +70,8 @@ void ArrayLayer::drawIntoCache(int from, int to)
             continue;
         if (!painter) {
             // Only a layer that has something to keep holds an image for it.
-            if (cache_.isNull()) {
-                const double ratio = devicePixelRatioF();
-                cache_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-                cache_.setDevicePixelRatio(ratio);
-                cache_.fill(blank_);
-            }
+            if (cache_.isNull())
+                cache_ = screen_image::blank(*this, blank_);
             painter.emplace(&cache_);
             painter->setCompositionMode(mode_);
         }
@@ -84,10 +82,7 @@ void ArrayLayer::drawIntoCache(int from, int to)
 
 void ArrayLayer::ensureCache()
 {
-    const double ratio = devicePixelRatioF();
-    const bool fits = cache_.isNull() || (cache_.size() == (QSizeF(size()) * ratio).toSize()
-                                          && cache_.devicePixelRatio() == ratio);
-    if (cacheValid_ && fits)
+    if (cacheValid_ && (cache_.isNull() || screen_image::fits(cache_, *this)))
         return;
     cache_ = QImage();
     cachedArea_ = QRectF();

@@ -1,5 +1,6 @@
 #include "app/image.h"
 
+#include "app/screen_image.h"
 #include "assets/pictures.h"
 
 #include <QMouseEvent>
@@ -24,13 +25,9 @@ void Image::setToolTipText(const QString& text)
 
 const QImage& Image::rendering()
 {
-    const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (cache_.size() == pixels && cache_.devicePixelRatio() == ratio)
+    if (screen_image::fits(cache_, *this))
         return cache_;
-    cache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    cache_.setDevicePixelRatio(ratio);
-    cache_.fill(Qt::transparent);
+    cache_ = screen_image::blank(*this, Qt::transparent);
     QPainter painter(&cache_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -1,5 +1,6 @@
 #include "app/picture_box.h"
 
+#include "app/screen_image.h"
 #include "assets/pictures.h"
 
 #include <QPainter>
@@ -53,13 +54,9 @@ void PictureBox::draw(QPainter& painter, const DrawnLine& line)
 
 const QImage& PictureBox::canvas()
 {
-    const double ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (canvas_.size() == pixels && canvas_.devicePixelRatio() == ratio)
+    if (screen_image::fits(canvas_, *this))
         return canvas_;
-    canvas_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    canvas_.setDevicePixelRatio(ratio);
-    canvas_.fill(Qt::transparent);
+    canvas_ = screen_image::blank(*this, Qt::transparent);
     QPainter painter(&canvas_);
     if (picture_) {
         painter.save();

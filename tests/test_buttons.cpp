@@ -23,13 +23,6 @@ private:
     std::unique_ptr<Formfeld1> form;
 };
 
-namespace {
-QImage pixelsOf(QWidget* w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-} // namespace
-
 void TestButtons::init()
 {
     QLocale::setDefault(QLocale::c());
@@ -73,15 +66,15 @@ void TestButtons::checkErased()
 
 void TestButtons::eraseBeforeAnySegment()
 {
-    const QImage axes = pixelsOf(f().Picture1);
+    const QImage axes = fixture::pixelsOf(f().Picture1);
     QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
     checkErased();
-    QCOMPARE(pixelsOf(f().Picture1), axes);
+    QCOMPARE(fixture::pixelsOf(f().Picture1), axes);
 }
 
 void TestButtons::eraseAfterThreeSegments()
 {
-    const QImage axes = pixelsOf(f().Picture1);
+    const QImage axes = fixture::pixelsOf(f().Picture1);
     traceThreeSegments();
     QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
     checkErased();
@@ -89,7 +82,7 @@ void TestButtons::eraseAfterThreeSegments()
         QVERIFY(!f().Line1->isLoaded(i));
         QVERIFY(!f().Labellnr->isLoaded(i));
     }
-    QCOMPARE(pixelsOf(f().Picture1), axes);
+    QCOMPARE(fixture::pixelsOf(f().Picture1), axes);
 
     fixture::pressLeftAt(f(), 1500, 1500);
     QVERIFY(f().Line1->isLoaded(1));
@@ -119,7 +112,7 @@ void TestButtons::eraseKeepsTheChosenField()
 
 void TestButtons::eraseClearsAHiddenDiagram()
 {
-    const QImage axes = pixelsOf(f().Picture1);
+    const QImage axes = fixture::pixelsOf(f().Picture1);
     traceThreeSegments();
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(f().Picture1->isHidden());
@@ -127,7 +120,7 @@ void TestButtons::eraseClearsAHiddenDiagram()
     QVERIFY(f().Picture1->isHidden());
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(!f().Picture1->isHidden());
-    QCOMPARE(pixelsOf(f().Picture1), axes);
+    QCOMPARE(fixture::pixelsOf(f().Picture1), axes);
 }
 
 void TestButtons::energieFlipsTheDiagram()

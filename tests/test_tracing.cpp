@@ -37,18 +37,11 @@ private:
 
 namespace {
 
-const QString ncm = QStringLiteral(" Ncm");
-
 void pressWithoutMoving(Formfeld1& form, Qt::MouseButton button, QPoint pixel)
 {
     // Straight to the field picture, with no movement before it.
     QTest::mousePress(form.Imagefeld(0), button, {}, pixel);
     QTest::mouseRelease(form.Imagefeld(0), button, {}, pixel);
-}
-
-QImage pixelsOf(QWidget* w)
-{
-    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -274,7 +267,7 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
 {
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 6690, 3360);
-    const QImage before = pixelsOf(f().Picture1);
+    const QImage before = fixture::pixelsOf(f().Picture1);
     fixture::press(f(), Qt::LeftButton, 6690, 3360);
 
     const auto& lines = f().Picture1->drawnLines();
@@ -288,7 +281,7 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
     QCOMPARE(lines[1].color, QColor(Qt::black));
 
     // What changed on screen lies along the two lines, and the work line shows in red.
-    const QImage after = pixelsOf(f().Picture1);
+    const QImage after = fixture::pixelsOf(f().Picture1);
     const double ratio = after.devicePixelRatio(); // the box in the screen's own pixels
     int changed = 0, red = 0;
     for (int y = 0; y < after.height(); ++y)
@@ -311,12 +304,12 @@ void TestTracing::diagramSurvivesHidingAndShowing()
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 6690, 4695);
     fixture::press(f(), Qt::LeftButton, 6690, 4695);
-    const QImage drawn = pixelsOf(f().Picture1);
+    const QImage drawn = fixture::pixelsOf(f().Picture1);
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(f().Picture1->isHidden());
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(!f().Picture1->isHidden());
-    QCOMPARE(pixelsOf(f().Picture1), drawn);
+    QCOMPARE(fixture::pixelsOf(f().Picture1), drawn);
 }
 
 void TestTracing::noSegmentBeyondTheLast()

@@ -55,6 +55,12 @@ inline void choose(Formfeld1& form, int entry)
     QCOMPARE(int(form.state().feldnr), entry);
 }
 
+// What a control shows on screen, in the screen's own pixels.
+inline QImage pixelsOf(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 inline int visibleIndex(const ControlArray<Image>& images)
 {
     int found = -1;

@@ -20,9 +20,9 @@ public:
     ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank);
 
 protected:
-    virtual int elementEnd() const = 0;             // one past the highest loaded index
-    virtual bool isDrawn(int index) const = 0;      // loaded and visible
-    virtual QRectF area(int index) const = 0;       // what it covers, logical pixels
+    virtual int elementEnd() const = 0;        // one past the highest loaded index
+    virtual bool isDrawn(int index) const = 0; // loaded and visible
+    virtual QRectF area(int index) const = 0;  // what it covers, logical pixels
     virtual void drawElement(QPainter& painter, int index) const = 0;
 
     // To be called around every change of an element: the area before and after.

@@ -130,8 +130,8 @@ void Formfeld1::createControls()
     Labellnr = new LabelArray(this, QStringLiteral("Labellnr"),
                               {QStringLiteral("Label4"), {7680, 7260, 735, 255}, false}, fonts::defaultLabelFont());
 
-    Commandloschen = button(this, QStringLiteral("Commandloschen"), {10740, 7020, 1095, 495},
-                            QStringLiteral("Linien löschen"));
+    Commandloschen =
+        button(this, QStringLiteral("Commandloschen"), {10740, 7020, 1095, 495}, QStringLiteral("Linien löschen"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(units::pixelGeometry({6900, 60, 4515, 360}));

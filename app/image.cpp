@@ -7,8 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-Image::Image(QWidget* parent, const QString& name, units::TwipsRect twips, const Picture* picture,
-             bool bordered)
+Image::Image(QWidget* parent, const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered)
     : QWidget(parent), twips_(twips), picture_(picture), bordered_(bordered)
 {
     setObjectName(name);
@@ -64,18 +63,18 @@ void Image::mousePressEvent(QMouseEvent* event)
 void Image::mouseMoveEvent(QMouseEvent* event)
 {
     lastGlobal_ = event->globalPosition();
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()),
-                   units::twips(event->position().x()), units::twips(event->position().y()));
+    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), units::twips(event->position().x()),
+                   units::twips(event->position().y()));
 }
 
 int16_t buttonCode(Qt::MouseButtons buttons)
 {
-    return static_cast<int16_t>((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-                                | (buttons & Qt::MiddleButton ? 4 : 0));
+    return static_cast<int16_t>((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+                                (buttons & Qt::MiddleButton ? 4 : 0));
 }
 
 int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    return static_cast<int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-                                | (modifiers & Qt::AltModifier ? 4 : 0));
+    return static_cast<int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+                                (modifiers & Qt::AltModifier ? 4 : 0));
 }

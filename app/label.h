@@ -10,8 +10,7 @@
 class Label : public QLabel {
     Q_OBJECT
 public:
-    Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption,
-          const QFont& font);
+    Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font);
 
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }

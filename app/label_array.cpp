@@ -1,8 +1,7 @@
 #include "app/label_array.h"
 
 LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font)
-    : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)),
-      font_(font)
+    : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font)
 {
 }
 

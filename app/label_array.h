@@ -20,10 +20,22 @@ class LabelArray : public StoredLayer<LabelProperties> {
 public:
     class Element {
     public:
-        void setCaption(const QString& caption) { array_.change(index_, [&](LabelProperties& p) { p.Caption = caption; }); }
-        void setLeft(float twips) { array_.change(index_, [&](LabelProperties& p) { p.twips.left = twips; }); }
-        void setTop(float twips) { array_.change(index_, [&](LabelProperties& p) { p.twips.top = twips; }); }
-        void setVisible(bool visible) { array_.change(index_, [&](LabelProperties& p) { p.Visible = visible; }); }
+        void setCaption(const QString& caption)
+        {
+            array_.change(index_, [&](LabelProperties& p) { p.Caption = caption; });
+        }
+        void setLeft(float twips)
+        {
+            array_.change(index_, [&](LabelProperties& p) { p.twips.left = twips; });
+        }
+        void setTop(float twips)
+        {
+            array_.change(index_, [&](LabelProperties& p) { p.twips.top = twips; });
+        }
+        void setVisible(bool visible)
+        {
+            array_.change(index_, [&](LabelProperties& p) { p.Visible = visible; });
+        }
 
     private:
         friend class LabelArray;

@@ -15,9 +15,18 @@ class LineArray : public StoredLayer<LineProperties> {
 public:
     class Element {
     public:
-        void setStart(float x1, float y1) { array_.change(index_, [&](LineProperties& p) { p.X1 = x1, p.Y1 = y1; }); }
-        void setEnd(float x2, float y2) { array_.change(index_, [&](LineProperties& p) { p.X2 = x2, p.Y2 = y2; }); }
-        void setVisible(bool visible) { array_.change(index_, [&](LineProperties& p) { p.Visible = visible; }); }
+        void setStart(float x1, float y1)
+        {
+            array_.change(index_, [&](LineProperties& p) { p.X1 = x1, p.Y1 = y1; });
+        }
+        void setEnd(float x2, float y2)
+        {
+            array_.change(index_, [&](LineProperties& p) { p.X2 = x2, p.Y2 = y2; });
+        }
+        void setVisible(bool visible)
+        {
+            array_.change(index_, [&](LineProperties& p) { p.Visible = visible; });
+        }
 
     private:
         friend class LineArray;

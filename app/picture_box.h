@@ -23,7 +23,7 @@ public:
     PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor);
 
     void setPicture(const Picture* picture, const QTransform& placement);
-    void Line(QLineF line);                  // in the foreground colour
+    void Line(QLineF line); // in the foreground colour
     void Line(QLineF line, uint32_t bgr);
     void Cls();
     const std::vector<DrawnLine>& drawnLines() const { return drawn_; }

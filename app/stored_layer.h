@@ -8,8 +8,7 @@
 template <class Properties>
 class StoredLayer : public ArrayLayer {
 public:
-    StoredLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank,
-                Properties design)
+    StoredLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank, Properties design)
         : ArrayLayer(parent, name, mode, blank), store_(std::move(design))
     {
     }

@@ -58,8 +58,8 @@ inline QColor fromBgr(uint32_t bgr)
 
 inline uint32_t toBgr(const QColor& c)
 {
-    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8
-           | static_cast<uint32_t>(c.blue()) << 16;
+    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+           static_cast<uint32_t>(c.blue()) << 16;
 }
 
 } // namespace units

@@ -11,12 +11,14 @@ namespace pictures {
 
 namespace {
 
-template <int entry> void fieldPicture(QPainter& painter)
+template <int entry>
+void fieldPicture(QPainter& painter)
 {
     field::draw(painter, entry);
 }
 
-template <int entry> void formulaPicture(QPainter& painter)
+template <int entry>
+void formulaPicture(QPainter& painter)
 {
     formula::draw(painter, entry);
 }

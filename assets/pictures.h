@@ -17,11 +17,11 @@ struct Picture {
 
 namespace pictures {
 
-const Picture& field(int entry);    // entries 0 to 7 of the field list
-const Picture* formula(int entry);  // nullptr for entry 0, which shows no formula
-const Picture& segmentWork();       // the work of one segment, beside its read-out
-const Picture& totalWork();         // the work of the whole path, beside its read-out
-const Picture& diagramAxes();       // the axes of the work diagram
+const Picture& field(int entry);   // entries 0 to 7 of the field list
+const Picture* formula(int entry); // nullptr for entry 0, which shows no formula
+const Picture& segmentWork();      // the work of one segment, beside its read-out
+const Picture& totalWork();        // the work of the whole path, beside its read-out
+const Picture& diagramAxes();      // the axes of the work diagram
 
 // Where the axes picture lies in a box of the given size in pixels.
 QTransform diagramAxesPlacement(const QSizeF& box);

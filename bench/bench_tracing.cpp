@@ -121,7 +121,13 @@ void memoryOfAllSegments(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(tracedMovement)->Arg(1)->Arg(1000)->Arg(32767)->UseManualTime()->Iterations(3000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(tracedMovement)
+    ->Arg(1)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->UseManualTime()
+    ->Iterations(3000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(fullRepaint)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
 BENCHMARK(memoryOfAllSegments)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -135,7 +141,7 @@ int main(int argc, char** argv)
     reporter.SetErrorStream(&std::cerr);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::pair<const char*, const char*> order[] = {
-        {"move_ms_1", "ms"}, {"move_ms_1000", "ms"}, {"move_ms_32767", "ms"},
+        {"move_ms_1", "ms"},        {"move_ms_1000", "ms"},       {"move_ms_32767", "ms"},
         {"repaint_ms_32767", "ms"}, {"rss_mb_added_32767", "MB"},
     };
     for (const auto& [name, unit] : order)

@@ -11,10 +11,10 @@
 // step as the read-out needs it: single for the homogeneous fields, double otherwise.
 namespace work {
 
-constexpr int twipsPerCm = 665;            // scale of the homogeneous fields
-constexpr int forceConstant = 10;          // k of the cylinder, sphere and vortex fields, Ncm (Ncm² for the sphere)
-constexpr int flowHalfWidthSquared = 25;   // a_o² of the flow field, cm²
-constexpr int flowFactor = 2;              // k of the flow field, N/cm²
+constexpr int twipsPerCm = 665;          // scale of the homogeneous fields
+constexpr int forceConstant = 10;        // k of the cylinder, sphere and vortex fields, Ncm (Ncm² for the sphere)
+constexpr int flowHalfWidthSquared = 25; // a_o² of the flow field, cm²
+constexpr int flowFactor = 2;            // k of the flow field, N/cm²
 constexpr double oneThird = 1.0 / 3.0;
 constexpr double vortexRadicandOffset = 1.0001;
 constexpr double vortexDivisorOffset = 0.001;

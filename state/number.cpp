@@ -32,8 +32,8 @@ QString positional(double v, int significant, const QString& decimalPoint)
     if (!std::isfinite(v))
         return QString::number(v); // never expected; left visible rather than disguised
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v),
-                                       std::chars_format::scientific, significant - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::scientific, significant - 1);
     const std::string_view all(buffer, written.ptr - buffer);
     const auto e = all.find('e');
     int exponent = 0;
@@ -59,8 +59,8 @@ QString positional(double v, int significant, const QString& decimalPoint)
     const int whole = exponent + 1;
     if (count <= whole)
         return out + QString::fromLatin1(digits.data(), count) + QString(whole - count, QLatin1Char('0'));
-    return out + QString::fromLatin1(digits.data(), whole) + decimalPoint
-           + QString::fromLatin1(digits.data() + whole, count - whole);
+    return out + QString::fromLatin1(digits.data(), whole) + decimalPoint +
+           QString::fromLatin1(digits.data() + whole, count - whole);
 }
 
 } // namespace
@@ -82,12 +82,14 @@ float Round(float v, int decimals)
 
 Number Round(const Number& v, int decimals)
 {
-    return std::visit([decimals](auto x) -> Number {
-        if constexpr (std::is_integral_v<decltype(x)>)
-            return x;
-        else
-            return Round(x, decimals);
-    }, v);
+    return std::visit(
+        [decimals](auto x) -> Number {
+            if constexpr (std::is_integral_v<decltype(x)>)
+                return x;
+            else
+                return Round(x, decimals);
+        },
+        v);
 }
 
 int16_t toInt16(double v)
@@ -107,12 +109,14 @@ float Int(float v)
 
 Number plus(float a, const Number& b)
 {
-    return std::visit([a](auto x) -> Number {
-        if constexpr (std::is_same_v<decltype(x), double>)
-            return static_cast<double>(a) + x;
-        else
-            return a + static_cast<float>(x);
-    }, b);
+    return std::visit(
+        [a](auto x) -> Number {
+            if constexpr (std::is_same_v<decltype(x), double>)
+                return static_cast<double>(a) + x;
+            else
+                return a + static_cast<float>(x);
+        },
+        b);
 }
 
 QString text(int v, const QLocale&)
@@ -132,10 +136,12 @@ QString text(double v, const QLocale& locale)
 
 QString text(const Number& v, const QLocale& locale)
 {
-    return std::visit([&locale](auto x) {
-        if constexpr (std::is_integral_v<decltype(x)>)
-            return text(static_cast<int>(x), locale);
-        else
-            return text(x, locale);
-    }, v);
+    return std::visit(
+        [&locale](auto x) {
+            if constexpr (std::is_integral_v<decltype(x)>)
+                return text(static_cast<int>(x), locale);
+            else
+                return text(x, locale);
+        },
+        v);
 }

@@ -7,9 +7,9 @@
 // The window's module-level variables: the only channel between its handlers. Every
 // value starts at zero and tracing starts off; nothing is saved between runs.
 struct WindowState {
-    float xpos = 0;     // pointer x at the last movement over the field picture, snapped twips
-    float ypos = 0;     // pointer y, snapped twips, growing downward
-    float xstart = 0;   // start point of the newest segment, snapped twips
+    float xpos = 0;   // pointer x at the last movement over the field picture, snapped twips
+    float ypos = 0;   // pointer y, snapped twips, growing downward
+    float xstart = 0; // start point of the newest segment, snapped twips
     float ystart = 0;
     float xstartcm = 0; // that start point in field units (cm), refreshed at every traced movement
     float ystartcm = 0;

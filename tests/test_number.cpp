@@ -102,23 +102,37 @@ void TestNumber::text_data()
     QTest::addColumn<Number>("value");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
-    QTest::newRow("whole") << Number{2.0f} << "2" << "2";
-    QTest::newRow("two decimals") << Number{6.93f} << "6,93" << "6.93";
-    QTest::newRow("below one has a 0") << Number{-0.1} << "-0,1" << "-0.1";
-    QTest::newRow("negative") << Number{-2.3f} << "-2,3" << "-2.3";
+    QTest::newRow("whole") << Number{2.0f} << "2"
+                           << "2";
+    QTest::newRow("two decimals") << Number{6.93f} << "6,93"
+                                  << "6.93";
+    QTest::newRow("below one has a 0") << Number{-0.1} << "-0,1"
+                                       << "-0.1";
+    QTest::newRow("negative") << Number{-2.3f} << "-2,3"
+                              << "-2.3";
     // 6.93 held in double shows as typed, not as its 17-digit expansion.
-    QTest::newRow("double 6.93") << Number{6.93} << "6,93" << "6.93";
+    QTest::newRow("double 6.93") << Number{6.93} << "6,93"
+                                 << "6.93";
     // The same digits held in single precision would show garbage if printed as a double.
-    QTest::newRow("single 6.93 as 7 digits") << Number{6.93f} << "6,93" << "6.93";
-    QTest::newRow("single 7 significant") << Number{1.2345678f} << "1,234568" << "1.234568";
-    QTest::newRow("double 15 significant") << Number{1.0 / 3} << "0,333333333333333" << "0.333333333333333";
-    QTest::newRow("no grouping") << Number{12345.5f} << "12345,5" << "12345.5";
-    QTest::newRow("minus zero has no sign") << Number{-0.0} << "0" << "0";
-    QTest::newRow("single minus zero") << Number{-0.0f} << "0" << "0";
-    QTest::newRow("integer") << Number{int16_t{0}} << "0" << "0";
+    QTest::newRow("single 6.93 as 7 digits") << Number{6.93f} << "6,93"
+                                             << "6.93";
+    QTest::newRow("single 7 significant") << Number{1.2345678f} << "1,234568"
+                                          << "1.234568";
+    QTest::newRow("double 15 significant") << Number{1.0 / 3} << "0,333333333333333"
+                                           << "0.333333333333333";
+    QTest::newRow("no grouping") << Number{12345.5f} << "12345,5"
+                                 << "12345.5";
+    QTest::newRow("minus zero has no sign") << Number{-0.0} << "0"
+                                            << "0";
+    QTest::newRow("single minus zero") << Number{-0.0f} << "0"
+                                       << "0";
+    QTest::newRow("integer") << Number{int16_t{0}} << "0"
+                             << "0";
     // Beyond 7 digits the single's value is shown without an exponent.
-    QTest::newRow("large single, no exponent") << Number{123456792.0f} << "123456800" << "123456800";
-    QTest::newRow("small double, no exponent") << Number{0.00001} << "0,00001" << "0.00001";
+    QTest::newRow("large single, no exponent") << Number{123456792.0f} << "123456800"
+                                               << "123456800";
+    QTest::newRow("small double, no exponent") << Number{0.00001} << "0,00001"
+                                               << "0.00001";
 }
 
 void TestNumber::text()

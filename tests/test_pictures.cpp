@@ -53,7 +53,8 @@ bool isInk(QColor c)
     return c.alpha() >= 64;
 }
 
-template <typename Test> bool anyIn(const QImage& image, QRect area, Test test)
+template <typename Test>
+bool anyIn(const QImage& image, QRect area, Test test)
 {
     area &= image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -64,7 +65,8 @@ template <typename Test> bool anyIn(const QImage& image, QRect area, Test test)
 }
 
 // Whether any pixel within one of `p` passes `test`.
-template <typename Test> bool near(const QImage& image, QPointF p, Test test)
+template <typename Test>
+bool near(const QImage& image, QPointF p, Test test)
 {
     return anyIn(image, QRect(int(std::floor(p.x())) - 1, int(std::floor(p.y())) - 1, 3, 3), test);
 }
@@ -79,7 +81,8 @@ QPointF fieldPixel(const Picture& picture, double x, double y)
 }
 
 // The middle of the run of pixels passing `test` through `from`, along `step`.
-template <typename Test> double runMiddle(const QImage& image, QPoint from, QPoint step, Test test)
+template <typename Test>
+double runMiddle(const QImage& image, QPoint from, QPoint step, Test test)
 {
     const auto passes = [&](QPoint p) { return image.rect().contains(p) && test(colourAt(image, p.x(), p.y())); };
     QPoint lo = from, hi = from;

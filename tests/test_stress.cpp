@@ -103,11 +103,11 @@ private:
     int event = 0;
     bool failed = false;
     QPoint pointer{-1, -1};
-    double sum = 0;               // what the test adds up itself, in the total's precision
+    double sum = 0; // what the test adds up itself, in the total's precision
     bool moveReachedPicture = false;
     bool pressReachedPicture = false;
-    QString lastWork;             // Label1 before the latest event
-    QString staleTotal;           // after a choice, Label2 keeps its text until a press
+    QString lastWork;   // Label1 before the latest event
+    QString staleTotal; // after a choice, Label2 keeps its text until a press
 };
 
 void TestStress::fail(const QString& what)
@@ -157,8 +157,8 @@ void TestStress::move(QPoint pixel)
         return;
     }
     const auto expected = referenceWork(s.feldnr, s.xstart, s.ystart, X, Y);
-    const bool noValue = s.feldnr != 6 && s.feldnr > 3
-                         && (std::hypot(unitsX(X), unitsY(Y)) == 0 || std::hypot(unitsX(s.xstart), unitsY(s.ystart)) == 0);
+    const bool noValue = s.feldnr != 6 && s.feldnr > 3 &&
+                         (std::hypot(unitsX(X), unitsY(Y)) == 0 || std::hypot(unitsX(s.xstart), unitsY(s.ystart)) == 0);
     if (noValue) {
         if (form->Label1->caption() != lastWork)
             fail(QStringLiteral("the read-out changed where the field has no value"));
@@ -169,8 +169,15 @@ void TestStress::move(QPoint pixel)
     const auto m = workText.match(form->Label1->caption());
     if (m.hasMatch() && std::abs(number(m.captured(1)) - *expected) > 0.0051)
         fail(QStringLiteral("field %1 shows %2, expected %3 (start %4 %5 = %6 %7 cm, pointer %8 %9)")
-                 .arg(s.feldnr).arg(form->Label1->caption()).arg(*expected).arg(s.xstart).arg(s.ystart)
-                 .arg(s.xstartcm).arg(s.ystartcm).arg(X).arg(Y));
+                 .arg(s.feldnr)
+                 .arg(form->Label1->caption())
+                 .arg(*expected)
+                 .arg(s.xstart)
+                 .arg(s.ystart)
+                 .arg(s.xstartcm)
+                 .arg(s.ystartcm)
+                 .arg(X)
+                 .arg(Y));
 }
 
 void TestStress::press(Qt::MouseButton button)
@@ -209,8 +216,8 @@ void TestStress::chooseEntry()
 
 void TestStress::keys()
 {
-    static const Qt::Key list[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown,
-                                   Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_A, Qt::Key_Return, Qt::Key_F4};
+    static const Qt::Key list[] = {Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Home, Qt::Key_End,    Qt::Key_PageDown,
+                                   Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_A,    Qt::Key_Return, Qt::Key_F4};
     static const Qt::Key typed[] = {Qt::Key_A, Qt::Key_1, Qt::Key_Minus, Qt::Key_X};
     const int listIndex = form->Combo1->currentIndex();
     const QString listText = form->Combo1->currentText();
@@ -256,8 +263,8 @@ void TestStress::check()
 {
     const WindowState& s = form->state();
     const int n = s.lnr;
-    if (n < 0 || form->Line1->count() != n + 1 || form->Line1->end() != n + 1 || form->Labellnr->count() != n + 1
-        || form->Labellnr->end() != n + 1)
+    if (n < 0 || form->Line1->count() != n + 1 || form->Line1->end() != n + 1 || form->Labellnr->count() != n + 1 ||
+        form->Labellnr->end() != n + 1)
         return fail(QStringLiteral("segments loaded do not match the count %1").arg(n));
     if (form->Line1->at(0).Visible || form->Labellnr->at(0).Visible)
         return fail(QStringLiteral("a hidden template is shown"));
@@ -266,8 +273,8 @@ void TestStress::check()
         const LabelProperties& label = form->Labellnr->at(s.lnr);
         if (line.X1 != s.xstart || line.Y1 != s.ystart || label.twips.left != s.xstart || label.twips.top != s.ystart)
             return fail(QStringLiteral("the newest segment does not start at the start point"));
-        if (label.Caption != QString::number(n) || form->Labelin->caption() != QString::number(n)
-            || form->Labeln(0)->caption() != QString::number(n - 1))
+        if (label.Caption != QString::number(n) || form->Labelin->caption() != QString::number(n) ||
+            form->Labeln(0)->caption() != QString::number(n - 1))
             return fail(QStringLiteral("segment numbers do not match the count"));
     }
     if (fixture::visibleIndex(form->Imagefeld) != s.feldnr || fixture::visibleIndex(form->Imageformel) != s.feldnr)

@@ -290,7 +290,8 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
                 continue;
             ++changed;
             const double px = x / ratio, py = y / ratio;
-            QVERIFY2(px >= 148 && px <= 263 && py >= 128 && py <= 132, qPrintable(QStringLiteral("%1,%2").arg(px).arg(py)));
+            QVERIFY2(px >= 148 && px <= 263 && py >= 128 && py <= 132,
+                     qPrintable(QStringLiteral("%1,%2").arg(px).arg(py)));
             red += after.pixel(x, y) == qRgb(255, 0, 0);
         }
     // The ground line runs along the diagram's own black axis; the work line climbs one

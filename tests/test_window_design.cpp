@@ -200,9 +200,9 @@ void TestWindowDesign::fonts()
         QCOMPARE(f.bold(), bold);
         QCOMPARE(f.italic(), italic);
     };
-    check(form->Command1->font(), "MS Sans Serif", 11, true, false);   // 8.25 pt
+    check(form->Command1->font(), "MS Sans Serif", 11, true, false); // 8.25 pt
     check(form->Commandloschen->font(), "MS Sans Serif", 11, true, false);
-    check(form->Combo1->font(), "MS Sans Serif", 13, true, false);     // 9.75 pt
+    check(form->Combo1->font(), "MS Sans Serif", 13, true, false); // 9.75 pt
     check(form->Label1->font(), "MS Sans Serif", 13, true, true);
     check(form->Label2->font(), "MS Sans Serif", 13, true, true);
     check(form->Labellnr->labelFont(), "MS Sans Serif", 11, false, false);

@@ -93,32 +93,54 @@ void TestWorkModels::models_data()
     QTest::addColumn<QString>("english");
 
     // 1330 twips are 2 cm at 665 twips per centimetre.
-    QTest::newRow("1: up 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 2030) << 2.0 << "2 Ncm" << "2 Ncm";
-    QTest::newRow("1: down 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 4690) << -2.0 << "-2 Ncm" << "-2 Ncm";
-    QTest::newRow("2: right and down") << 2 << QPointF(3360, 3360) << QPointF(4690, 4690) << 0.0 << "0 Ncm" << "0 Ncm";
-    QTest::newRow("2: left and down") << 2 << QPointF(3360, 3360) << QPointF(2030, 4690) << 4.0 << "4 Ncm" << "4 Ncm";
-    QTest::newRow("3: right 1330") << 3 << QPointF(3360, 3360) << QPointF(4690, 3360) << 2.0 << "2 Ncm" << "2 Ncm";
-    QTest::newRow("3: left 1330") << 3 << QPointF(3360, 3360) << QPointF(2030, 3360) << -2.0 << "-2 Ncm" << "-2 Ncm";
+    QTest::newRow("1: up 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 2030) << 2.0 << "2 Ncm"
+                                << "2 Ncm";
+    QTest::newRow("1: down 1330") << 1 << QPointF(3360, 3360) << QPointF(3360, 4690) << -2.0 << "-2 Ncm"
+                                  << "-2 Ncm";
+    QTest::newRow("2: right and down") << 2 << QPointF(3360, 3360) << QPointF(4690, 4690) << 0.0 << "0 Ncm"
+                                       << "0 Ncm";
+    QTest::newRow("2: left and down") << 2 << QPointF(3360, 3360) << QPointF(2030, 4690) << 4.0 << "4 Ncm"
+                                      << "4 Ncm";
+    QTest::newRow("3: right 1330") << 3 << QPointF(3360, 3360) << QPointF(4690, 3360) << 2.0 << "2 Ncm"
+                                   << "2 Ncm";
+    QTest::newRow("3: left 1330") << 3 << QPointF(3360, 3360) << QPointF(2030, 3360) << -2.0 << "-2 Ncm"
+                                  << "-2 Ncm";
     // -(0) / 665 is a negative zero; it shows without a sign.
-    QTest::newRow("3: no move") << 3 << QPointF(3360, 3360) << QPointF(3360, 3360) << 0.0 << "0 Ncm" << "0 Ncm";
+    QTest::newRow("3: no move") << 3 << QPointF(3360, 3360) << QPointF(3360, 3360) << 0.0 << "0 Ncm"
+                                << "0 Ncm";
     // 10 ln(2 / 1) = 6.9315.
-    QTest::newRow("4: (1,0) to (0,2)") << 4 << QPointF(1, 0) << QPointF(0, 2) << 6.931471805599453 << "6,93 Ncm" << "6.93 Ncm";
-    QTest::newRow("4: same distance") << 4 << QPointF(1, 0) << QPointF(0, -1) << 0.0 << "0 Ncm" << "0 Ncm";
+    QTest::newRow("4: (1,0) to (0,2)") << 4 << QPointF(1, 0) << QPointF(0, 2) << 6.931471805599453 << "6,93 Ncm"
+                                       << "6.93 Ncm";
+    QTest::newRow("4: same distance") << 4 << QPointF(1, 0) << QPointF(0, -1) << 0.0 << "0 Ncm"
+                                      << "0 Ncm";
     // 10/2 - 10/5.
-    QTest::newRow("5: (3,4) to (0,2)") << 5 << QPointF(3, 4) << QPointF(0, 2) << 3.0 << "3 Ncm" << "3 Ncm";
-    QTest::newRow("5: away from the origin") << 5 << QPointF(0, 1) << QPointF(0, 2) << -5.0 << "-5 Ncm" << "-5 Ncm";
+    QTest::newRow("5: (3,4) to (0,2)") << 5 << QPointF(3, 4) << QPointF(0, 2) << 3.0 << "3 Ncm"
+                                       << "3 Ncm";
+    QTest::newRow("5: away from the origin") << 5 << QPointF(0, 1) << QPointF(0, 2) << -5.0 << "-5 Ncm"
+                                             << "-5 Ncm";
     // 2 * 1 * (25 - 9/3) and 2 * 3 * (25 - (1 - 2 + 4)/3).
-    QTest::newRow("6: (0,0) to (3,1)") << 6 << QPointF(0, 0) << QPointF(3, 1) << 44.0 << "44 Ncm" << "44 Ncm";
-    QTest::newRow("6: (1,-1) to (-2,2)") << 6 << QPointF(1, -1) << QPointF(-2, 2) << 144.0 << "144 Ncm" << "144 Ncm";
-    QTest::newRow("6: along x") << 6 << QPointF(1, 1) << QPointF(4, 1) << 0.0 << "0 Ncm" << "0 Ncm";
+    QTest::newRow("6: (0,0) to (3,1)") << 6 << QPointF(0, 0) << QPointF(3, 1) << 44.0 << "44 Ncm"
+                                       << "44 Ncm";
+    QTest::newRow("6: (1,-1) to (-2,2)") << 6 << QPointF(1, -1) << QPointF(-2, 2) << 144.0 << "144 Ncm"
+                                         << "144 Ncm";
+    QTest::newRow("6: along x") << 6 << QPointF(1, 1) << QPointF(4, 1) << 0.0 << "0 Ncm"
+                                << "0 Ncm";
     // Ten times the angle, through the arctangent with its two offsets.
-    QTest::newRow("7: same ray") << 7 << QPointF(1, 0) << QPointF(2, 0) << 0.0999 << "0,1 Ncm" << "0.1 Ncm";
-    QTest::newRow("7: 45 degrees") << 7 << QPointF(1, 0) << QPointF(1, 1) << 7.8474 << "7,85 Ncm" << "7.85 Ncm";
-    QTest::newRow("7: 90 degrees") << 7 << QPointF(1, 0) << QPointF(0, 1) << 15.698 << "15,7 Ncm" << "15.7 Ncm";
-    QTest::newRow("7: 90 degrees clockwise") << 7 << QPointF(1, 0) << QPointF(0, -1) << 15.698 << "15,7 Ncm" << "15.7 Ncm";
-    QTest::newRow("7: just past 90, the sign jumps") << 7 << QPointF(1, 0) << QPointF(-0.05, 1) << -15.2184 << "-15,22 Ncm" << "-15.22 Ncm";
-    QTest::newRow("7: 135 degrees") << 7 << QPointF(1, 0) << QPointF(-1, 1) << -7.8616 << "-7,86 Ncm" << "-7.86 Ncm";
-    QTest::newRow("7: opposite") << 7 << QPointF(1, 0) << QPointF(-1, 0) << -0.1001 << "-0,1 Ncm" << "-0.1 Ncm";
+    QTest::newRow("7: same ray") << 7 << QPointF(1, 0) << QPointF(2, 0) << 0.0999 << "0,1 Ncm"
+                                 << "0.1 Ncm";
+    QTest::newRow("7: 45 degrees") << 7 << QPointF(1, 0) << QPointF(1, 1) << 7.8474 << "7,85 Ncm"
+                                   << "7.85 Ncm";
+    QTest::newRow("7: 90 degrees") << 7 << QPointF(1, 0) << QPointF(0, 1) << 15.698 << "15,7 Ncm"
+                                   << "15.7 Ncm";
+    QTest::newRow("7: 90 degrees clockwise") << 7 << QPointF(1, 0) << QPointF(0, -1) << 15.698 << "15,7 Ncm"
+                                             << "15.7 Ncm";
+    QTest::newRow("7: just past 90, the sign jumps")
+        << 7 << QPointF(1, 0) << QPointF(-0.05, 1) << -15.2184 << "-15,22 Ncm"
+        << "-15.22 Ncm";
+    QTest::newRow("7: 135 degrees") << 7 << QPointF(1, 0) << QPointF(-1, 1) << -7.8616 << "-7,86 Ncm"
+                                    << "-7.86 Ncm";
+    QTest::newRow("7: opposite") << 7 << QPointF(1, 0) << QPointF(-1, 0) << -0.1001 << "-0,1 Ncm"
+                                 << "-0.1 Ncm";
 }
 
 void TestWorkModels::models()

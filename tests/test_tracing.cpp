@@ -336,6 +336,14 @@ void TestTracing::noSegmentBeyondTheLast()
     fixture::moveTo(f(), 5010, 3360);
     QCOMPARE(f().Line1->at(32767).X2, 5010.0f);
     QCOMPARE(f().Label1->caption(), QStringLiteral("2.48 Ncm")); // 1650 / 665
+
+    // Erasing frees every segment; the sanitizers' run checks that nothing leaks.
+    QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
+    QCOMPARE(f().Line1->count(), 1);
+    QCOMPARE(f().Labellnr->count(), 1);
+    QCOMPARE(f().Line1->end(), 1);
+    fixture::press(f(), Qt::LeftButton, 5010, 3360);
+    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestTracing)

@@ -5,6 +5,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kraftfeld.Kraftfeld"));
     Formfeld1 window;
     window.show();
     return application.exec();

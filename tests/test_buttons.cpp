@@ -25,9 +25,7 @@ private:
 
 void TestButtons::init()
 {
-    QLocale::setDefault(QLocale::c());
-    form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    form = fixture::open();
 }
 
 void TestButtons::cleanup()

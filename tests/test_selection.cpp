@@ -30,9 +30,7 @@ private:
 
 void TestSelection::init()
 {
-    QLocale::setDefault(QLocale::c());
-    form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    form = fixture::open();
 }
 
 void TestSelection::cleanup()

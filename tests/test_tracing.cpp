@@ -48,9 +48,7 @@ void pressWithoutMoving(Formfeld1& form, Qt::MouseButton button, QPoint pixel)
 
 void TestTracing::init()
 {
-    QLocale::setDefault(QLocale::c());
-    form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    form = fixture::open();
 }
 
 void TestTracing::cleanup()

@@ -108,9 +108,7 @@ TwipsRect twipsOf(QWidget* w)
 
 void TestWindowDesign::init()
 {
-    QLocale::setDefault(QLocale::c());
-    form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    form = fixture::open();
 }
 
 void TestWindowDesign::cleanup()

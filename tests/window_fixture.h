@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QTest>
 
+#include <memory>
+
 namespace fixture {
 
 inline QPoint pixelAt(float xTwips, float yTwips)
@@ -18,6 +20,17 @@ inline void show(Formfeld1& form)
 {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+// A new window, shown, with numbers in the C locale's format.
+inline std::unique_ptr<Formfeld1> open()
+{
+    QLocale::setDefault(QLocale::c());
+    auto form = std::make_unique<Formfeld1>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qWarning("the window was not exposed");
+    return form;
 }
 
 // Mouse input at a point of the window in twips. It enters through the window, as the

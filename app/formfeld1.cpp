@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/fonts.h"
+#include "app/hover_text.h"
 #include "app/key_filter.h"
 #include "assets/pictures.h"
 
@@ -9,6 +10,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -48,6 +52,40 @@ QString indexed(const char* name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Relative luminance, as contrast between colours is measured for legibility.
+double luminance(const QColor& c)
+{
+    const auto linear = [](float v) { return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// The pictures draw black lines and letters straight onto the window's background, the
+// desktop's colour for hover texts. Where a dark or high-contrast desktop makes that
+// colour too dark for black (less than 4.5 : 1), the window keeps the pale yellow that
+// Qt gives hover texts, and its labels black, as on a light desktop.
+void keepPicturesLegible(QWidget& window)
+{
+    constexpr double leastLuminance = 4.5 * 0.05 - 0.05;
+    QPalette colours = window.palette();
+    if (luminance(colours.color(QPalette::ToolTipBase)) >= leastLuminance)
+        return;
+    colours.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xDC));
+    colours.setColor(QPalette::ToolTipText, Qt::black);
+    window.setPalette(colours);
+}
+
+// Centred on the screen where the window fits; on a smaller screen its top-left corner
+// stays inside, so that the list and the field picture's left edge can be reached.
+void placeOnScreen(QWidget& window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QPoint centred = available.center() - window.rect().center();
+    window.move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+}
+
 } // namespace
 
 Formfeld1::Formfeld1()
@@ -57,12 +95,13 @@ Formfeld1::Formfeld1()
     setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
+    keepPicturesLegible(*this);
     resize(units::pixelGeometry(clientArea).size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeOnScreen(*this);
 
     createControls();
     connectEvents();
+    letPointerThroughHoverTexts(this);
     describeForAssistiveTechnology(*this);
     Commandloschen->setFocus();
 }
@@ -141,8 +180,10 @@ void Formfeld1::createControls()
     Combo1->lineEdit()->setReadOnly(true);
     Combo1->lineEdit()->setAcceptDrops(false);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // The text field's grey is fixed, so its text is too: black, whatever the desktop's theme.
     QPalette listColours = Combo1->palette();
     listColours.setColor(QPalette::Base, units::fromBgr(0xE0E0E0));
+    listColours.setColor(QPalette::Text, Qt::black);
     Combo1->setPalette(listColours);
     Combo1->addItems({
         QStringLiteral("Koordinatensystem"),

@@ -1,8 +1,10 @@
+#include "app/qt_german.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 
 // Choosing a field with the mouse, and the list refusing the keyboard.
 class TestSelection : public QObject {
@@ -21,6 +23,8 @@ private slots:
     void keysChangeNothing();
     void keysInTheOpenListChangeNothing();
     void tabMovesTheFocusOn();
+    void contextMenuSpeaksGerman_data();
+    void contextMenuSpeaksGerman();
 
 private:
     void checkCircles(bool sphere, bool cylinder, uint32_t cylinderColour);
@@ -234,6 +238,31 @@ void TestSelection::tabMovesTheFocusOn()
     QCOMPARE(QApplication::focusWidget(), f().Picture1);
     QTest::keyClick(f().Picture1, Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), f().Combo1);
+}
+
+void TestSelection::contextMenuSpeaksGerman_data()
+{
+    QTest::addColumn<QContextMenuEvent::Reason>("reason");
+    QTest::newRow("right button") << QContextMenuEvent::Mouse;
+    QTest::newRow("menu key") << QContextMenuEvent::Keyboard;
+}
+
+// Qt's own menu on the list's text field, in German like the rest of the window.
+void TestSelection::contextMenuSpeaksGerman()
+{
+    QFETCH(QContextMenuEvent::Reason, reason);
+    loadQtGerman(*qApp);
+    QLineEdit* field = f().Combo1->lineEdit();
+    QContextMenuEvent request(reason, field->rect().center(), field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList shown;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            shown << action->text();
+    menu->close();
+    QCOMPARE(shown, (QStringList{QStringLiteral("&Kopieren\tStrg+C"), QStringLiteral("Alles auswählen\tStrg+A")}));
 }
 
 QTEST_MAIN(TestSelection)

@@ -14,9 +14,15 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# What the program needs at run time beyond Qt's libraries is here too: the fonts (one
+# with the Arabic decimal separator of some regional settings), Qt's German texts and
+# Qt's Wayland platform.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
-                fonts-liberation fonts-urw-base35 fontconfig)
+                fonts-liberation fonts-urw-base35 fonts-kacst-one fontconfig
+                qt6-translations-l10n qt6-wayland)
 
 # What the tests need beyond the build: checkers of the desktop entry and the metadata,
-# the package's dependencies, and a display with the accessibility bus.
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)
+# the package's dependencies, a display with the accessibility bus, a Wayland compositor
+# and a desktop theme with a dark variant.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+               weston qt6-gtk-platformtheme)

@@ -1,6 +1,9 @@
 #include "tracing/geometry.h"
 #include "window_fixture.h"
 
+#include <QGlyphRun>
+#include <QTextLayout>
+
 // The seven work models as the window runs them: the work stored in `arbeit` with its
 // type, and the read-out beside the segment formula, under German and English settings.
 class TestWorkModels : public QObject {
@@ -12,6 +15,8 @@ private slots:
     void models();
     void originKeepsTheLastValue_data();
     void originKeepsTheLastValue();
+    void separatorHasAGlyph_data();
+    void separatorHasAGlyph();
 
 private:
     void startSegmentAt(float x, float y, bool fieldUnits);
@@ -204,3 +209,30 @@ void TestWorkModels::originKeepsTheLastValue()
 
 QTEST_MAIN(TestWorkModels)
 #include "test_work_models.moc"
+
+void TestWorkModels::separatorHasAGlyph_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Egypt, U+066B") << "ar_EG";
+    QTest::newRow("Iran, U+066B") << "fa_IR";
+    QTest::newRow("Germany, comma") << "de_DE";
+}
+
+// Whatever separator the regional settings give, the read-out draws it with a real glyph,
+// not the empty box of a font that lacks it.
+void TestWorkModels::separatorHasAGlyph()
+{
+    QFETCH(QString, locale);
+    startSegmentAt(1, 0, true);
+    QLocale::setDefault(QLocale(locale));
+    run(4, 2, 0);
+    const QString caption = form->Label1->caption();
+    QVERIFY2(caption.contains(QLocale(locale).decimalPoint()), qPrintable(caption));
+
+    QTextLayout layout(caption, form->Label1->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& glyphs : layout.glyphRuns())
+        QVERIFY2(!glyphs.glyphIndexes().contains(0), qPrintable(glyphs.rawFont().familyName()));
+}

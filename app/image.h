@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/touch_press.h"
 #include "app/units.h"
 
 #include <QImage>
 #include <QWidget>
 
+class QTabletEvent;
+class QTouchEvent;
 struct Picture;
 
 // An image control: shows its picture stretched to its rectangle and takes the mouse,
-// reporting positions in twips and buttons as 1 (left), 2 (right) and 4 (middle).
+// reporting positions in twips and buttons as 1 (left), 2 (right) and 4 (middle). A finger
+// or a pen reports the mouse input it stands for.
 class Image : public QWidget {
     Q_OBJECT
 public:
@@ -24,18 +28,24 @@ signals:
     void mouseMove(int16_t button, int16_t shift, float x, float y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     const QImage& rendering();
+    void touched(const QTouchEvent& event);
+    void penned(const QTabletEvent& event);
+    void reportMove(int16_t button, QPointF at);
+    void reportPress(int16_t button, QPointF at);
 
     units::TwipsRect twips_;
     const Picture* picture_;
     bool bordered_;
     QImage cache_; // the picture at this widget's size and pixel ratio
     QPointF lastGlobal_;
+    TouchPress touch_;
 };
 
 // The toolkit's button and shift codes.

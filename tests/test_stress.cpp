@@ -5,8 +5,10 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QPointingDevice>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStyleHints>
 
 #include <cmath>
 #include <optional>
@@ -63,6 +65,9 @@ std::optional<double> referenceWork(int field, float xs, float ys, float X, floa
     }
 }
 
+// A short press-and-hold interval keeps the run quick; taps never wait for it.
+constexpr int touchHoldMs = 5;
+
 const QRegularExpression workText(QStringLiteral("^(-?\\d+(,\\d{1,2})?) Ncm$"));
 const QRegularExpression totalText(QStringLiteral("^(-?\\d+) Ncm$"));
 const QRegularExpression hoverText(QStringLiteral("^(-?\\d+(,\\d+)?) ; (-?\\d+(,\\d+)?)$"));
@@ -93,6 +98,7 @@ private:
     void move(QPoint pixel);
     void press(Qt::MouseButton button);
     void pressRun();
+    void touch();
     void chooseEntry();
     void keys();
     QPoint somewhere();
@@ -108,6 +114,8 @@ private:
     bool pressReachedPicture = false;
     QString lastWork;   // Label1 before the latest event
     QString staleTotal; // after a choice, Label2 keeps its text until a press
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    QList<std::pair<int16_t, double>> touchPresses; // button, and the work it added
 };
 
 void TestStress::fail(const QString& what)
@@ -208,6 +216,33 @@ void TestStress::pressRun()
     }
 }
 
+// A finger on the window: a tap, a hold or a drag, wherever it lands. On the field picture
+// each gives at most one press, which adds the work standing at that moment.
+void TestStress::touch()
+{
+    const WindowState before = form->state();
+    touchPresses.clear();
+    QPoint at = somewhere();
+    QTest::touchEvent(form->windowHandle(), touchScreen).press(0, at);
+    const int kind = random.bounded(3);
+    if (kind == 1) {
+        QTest::qWait(3 * touchHoldMs);
+    } else if (kind == 2) {
+        for (int steps = random.bounded(1, 5); steps > 0; --steps) {
+            at += QPoint(random.bounded(-40, 41), random.bounded(-40, 41));
+            QTest::touchEvent(form->windowHandle(), touchScreen).move(0, at);
+        }
+    }
+    QTest::touchEvent(form->windowHandle(), touchScreen).release(0, at);
+    for (const auto& [button, work] : touchPresses) {
+        if (button == 1 && before.lnr == 32767)
+            continue;
+        sum = float(sum + work);
+        staleTotal.clear();
+    }
+    pointer = {-1, -1}; // Qt's pointer may have followed the finger
+}
+
 void TestStress::chooseEntry()
 {
     fixture::choose(*form, random.bounded(8));
@@ -246,8 +281,10 @@ void TestStress::step()
         press(Qt::LeftButton);
     } else if (kind < 880) {
         press(Qt::RightButton);
-    } else if (kind < 920) {
+    } else if (kind < 910) {
         press(Qt::MiddleButton);
+    } else if (kind < 920) {
+        touch();
     } else if (kind < 935) {
         chooseEntry();
     } else if (kind < 950) {
@@ -326,7 +363,10 @@ void TestStress::run(quint32 runSeed, int events)
     // buttons and the list.
     for (int16_t i = 0; i < 8; ++i) {
         connect(form->Imagefeld(i), &Image::mouseMove, this, [this] { moveReachedPicture = true; });
-        connect(form->Imagefeld(i), &Image::mouseDown, this, [this] { pressReachedPicture = true; });
+        connect(form->Imagefeld(i), &Image::mouseDown, this, [this](int16_t button) {
+            pressReachedPicture = true;
+            touchPresses.append({button, toDouble(form->state().arbeit)});
+        });
     }
     connect(form->Commandloschen, &QPushButton::clicked, this, [this] {
         sum = 0;
@@ -358,6 +398,7 @@ void TestStress::randomInput()
             previous(type, context, message);
     });
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QGuiApplication::styleHints()->setMousePressAndHoldInterval(touchHoldMs);
     const QStringList seeds = qEnvironmentVariable("KRAFTFELD_STRESS_SEEDS", QStringLiteral("1,2,3")).split(',');
     const int events = qEnvironmentVariableIntValue("KRAFTFELD_STRESS_EVENTS");
     for (const QString& s : seeds) {

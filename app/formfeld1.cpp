@@ -208,14 +208,14 @@ void Formfeld1::createControls()
 
 void Formfeld1::connectEvents()
 {
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(Combo1, &QComboBox::activated, this, &Formfeld1::Combo1_Click);
     auto* comboKeys = new KeyFilter(
         Combo1, [this](int16_t& KeyCode, int16_t Shift) { Combo1_KeyDown(KeyCode, Shift); },
         [this](int16_t& KeyAscii) { Combo1_KeyPress(KeyAscii); });
     comboKeys->watch(Combo1->view());
     new KeyFilter(Commandloschen, nullptr, [this](int16_t& KeyAscii) { Commandloschen_KeyPress(KeyAscii); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Commandloschen, &QPushButton::clicked, this, [this] { Commandloschen_Click(); });
+    connect(Command1, &QPushButton::clicked, this, &Formfeld1::Command1_Click);
+    connect(Commandloschen, &QPushButton::clicked, this, &Formfeld1::Commandloschen_Click);
     for (int16_t i = 0; i < Imagefeld.size(); ++i) {
         connect(Imagefeld(i), &Image::mouseDown, this, [this, i](int16_t button, int16_t shift, float x, float y) {
             Imagefeld_MouseDown(i, button, shift, x, y);

@@ -41,8 +41,10 @@ public:
     ControlArray<Image> Imagefeld;
     LineArray* Line1;
 
-    // Procedures of the window.
-    void loschen();
+    // The window's procedures, public so that tests can run them, grouped by the file
+    // that defines them; so are the handlers below.
+
+    // fields/diff.cpp
     void diff0(float Y, float X);
     void diff1(float Y, float X);
     void diff2(float Y, float X);
@@ -51,20 +53,31 @@ public:
     void diff5(float y, float x);
     void diff6(float y, float x);
 
+    // tracing/buttons.cpp
+    void loschen();
+
 private:
     // Handlers, each run by the event it is named after.
+
+    // fields/combo1.cpp
     void Combo1_Click();
     void Combo1_KeyDown(int16_t& KeyCode, int16_t Shift);
     void Combo1_KeyPress(int16_t& KeyAscii);
+
+    // tracing/buttons.cpp
     void Command1_Click();
     void Commandloschen_Click();
     void Commandloschen_KeyPress(int16_t& KeyAscii);
+
+    // tracing/imagefeld.cpp
     void Imagefeld_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
     void Imagefeld_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
 
-    // The common end of every work model: store the work and show it rounded.
+    // fields/diff.cpp: the common end of every work model, which stores the work and
+    // shows it rounded.
     void showWork(Number W);
 
+    // app/formfeld1.cpp
     void createControls();
     void connectEvents();
 };

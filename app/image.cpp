@@ -1,5 +1,6 @@
 #include "app/image.h"
 
+#include "app/event_codes.h"
 #include "app/screen_image.h"
 #include "assets/pictures.h"
 
@@ -134,16 +135,4 @@ void Image::reportPress(int16_t button, QPointF at)
         return;
     lastGlobal_ = mapToGlobal(at);
     emit mouseDown(button, 0, units::twips(at.x()), units::twips(at.y()));
-}
-
-int16_t buttonCode(Qt::MouseButtons buttons)
-{
-    return static_cast<int16_t>((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                                (buttons & Qt::MiddleButton ? 4 : 0));
-}
-
-int16_t shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return static_cast<int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-                                (modifiers & Qt::AltModifier ? 4 : 0));
 }

@@ -47,7 +47,3 @@ private:
     QPointF lastGlobal_;
     TouchPress touch_;
 };
-
-// The toolkit's button and shift codes.
-int16_t buttonCode(Qt::MouseButtons buttons);
-int16_t shiftCode(Qt::KeyboardModifiers modifiers);

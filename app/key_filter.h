@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <functional>
 
-class QKeyEvent;
-
 // Hands a control's key presses to its KeyDown and KeyPress handlers: KeyDown with the
 // key code and shift state for every key but the focus keys Tab and Backtab, then
 // KeyPress with the character code for keys that type one. A handler that sets its
@@ -29,6 +27,3 @@ private:
     KeyDown keyDown_;
     KeyPress keyPress_;
 };
-
-// The toolkit's key code of a Qt key: the virtual-key numbering, letters as capitals.
-int16_t keyCode(const QKeyEvent& event);

@@ -1,6 +1,7 @@
 #include "app/formfeld1.h"
 
 #include "app/accessibility.h"
+#include "app/colours.h"
 #include "app/fonts.h"
 #include "app/hover_text.h"
 #include "app/key_filter.h"
@@ -20,8 +21,8 @@ using units::TwipsRect;
 
 constexpr TwipsRect clientArea{0, 0, 12930, 8400};
 constexpr TwipsRect fieldPictureArea{0, 0, 6750, 6750};
-constexpr uint32_t green = 0x00C000;
-constexpr uint32_t lightGreen = 0x80FF80;
+using colours::green;
+using colours::lightGreen;
 
 QFont buttonFont()
 {

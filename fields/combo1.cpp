@@ -1,12 +1,11 @@
 // Choosing a field in the list, with the mouse only.
+#include "app/colours.h"
 #include "app/formfeld1.h"
 
 namespace {
 constexpr uint8_t cylinderField = 4;
 constexpr uint8_t sphereField = 5;
 constexpr uint8_t vortexField = 7;
-constexpr uint32_t blue = 0xFF0000;
-constexpr uint32_t lightGreen = 0x80FF80;
 } // namespace
 
 void Formfeld1::Combo1_Click()
@@ -31,7 +30,7 @@ void Formfeld1::Combo1_Click()
             } else {
                 Shapezylinder(i)->hide();
             }
-            Shapezylinder(i)->setBorderColor(feldnr == vortexField ? blue : lightGreen);
+            Shapezylinder(i)->setBorderColor(feldnr == vortexField ? colours::blue : colours::lightGreen);
         }
     }
     Imagefeld(feldnr)->show();

@@ -6,7 +6,7 @@
 void Formfeld1::showWork(Number W)
 {
     arbeit = W;
-    Label1->setCaption(text(Round(arbeit, 2)) + QStringLiteral(" Ncm"));
+    Label1->setCaption(numbers::text(numbers::Round(arbeit, 2)) + QStringLiteral(" Ncm"));
 }
 
 void Formfeld1::diff0(float Y, float)

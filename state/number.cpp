@@ -65,6 +65,8 @@ QString positional(double v, int significant, const QString& decimalPoint)
 
 } // namespace
 
+namespace numbers {
+
 double toDouble(const Number& v)
 {
     return std::visit([](auto x) { return static_cast<double>(x); }, v);
@@ -145,3 +147,5 @@ QString text(const Number& v, const QLocale& locale)
         },
         v);
 }
+
+} // namespace numbers

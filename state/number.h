@@ -11,6 +11,9 @@
 // precision after the others. The type decides how many digits its text shows.
 using Number = std::variant<int16_t, float, double>;
 
+// The helpers the window's handlers use on numbers.
+namespace numbers {
+
 double toDouble(const Number& v);
 
 // Rounds to `decimals` places; a tie goes to the even neighbour. Whether a value is a tie
@@ -37,3 +40,5 @@ QString text(int v, const QLocale& locale = QLocale());
 QString text(float v, const QLocale& locale = QLocale());
 QString text(double v, const QLocale& locale = QLocale());
 QString text(const Number& v, const QLocale& locale = QLocale());
+
+} // namespace numbers

@@ -47,18 +47,18 @@ void TestNumber::roundsHalfToEven()
     QFETCH(double, value);
     QFETCH(int, decimals);
     QFETCH(double, expected);
-    QCOMPARE(Round(value, decimals), expected);
+    QCOMPARE(numbers::Round(value, decimals), expected);
 }
 
 void TestNumber::roundKeepsType()
 {
     // A single-precision value rounds to the single nearest the decimal result.
-    QCOMPARE(Round(0.229729f, 2), 0.23f);
-    QVERIFY(std::holds_alternative<float>(Round(Number{6.931f}, 2)));
-    QVERIFY(std::holds_alternative<double>(Round(Number{6.931}, 2)));
-    QCOMPARE(std::get<int16_t>(Round(Number{int16_t{0}}, 2)), int16_t{0});
+    QCOMPARE(numbers::Round(0.229729f, 2), 0.23f);
+    QVERIFY(std::holds_alternative<float>(numbers::Round(Number{6.931f}, 2)));
+    QVERIFY(std::holds_alternative<double>(numbers::Round(Number{6.931}, 2)));
+    QCOMPARE(std::get<int16_t>(numbers::Round(Number{int16_t{0}}, 2)), int16_t{0});
     // 0.125f is a true tie in single precision too.
-    QCOMPARE(Round(0.125f, 2), 0.12f);
+    QCOMPARE(numbers::Round(0.125f, 2), 0.12f);
 }
 
 void TestNumber::toInt16_data()
@@ -77,24 +77,24 @@ void TestNumber::toInt16()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
-    QCOMPARE(int(::toInt16(value)), expected);
+    QCOMPARE(int(numbers::toInt16(value)), expected);
 }
 
 void TestNumber::intRoundsDown()
 {
-    QCOMPARE(Int(-0.2f), -1.0f);
-    QCOMPARE(Int(-3.5f), -4.0f);
-    QCOMPARE(Int(2.99f), 2.0f);
+    QCOMPARE(numbers::Int(-0.2f), -1.0f);
+    QCOMPARE(numbers::Int(-3.5f), -4.0f);
+    QCOMPARE(numbers::Int(2.99f), 2.0f);
 }
 
 void TestNumber::plusTakesTheOperandsType()
 {
-    QVERIFY(std::holds_alternative<float>(plus(1.5f, Number{int16_t{2}})));
-    QVERIFY(std::holds_alternative<float>(plus(1.5f, Number{0.25f})));
-    QVERIFY(std::holds_alternative<double>(plus(1.5f, Number{0.25})));
+    QVERIFY(std::holds_alternative<float>(numbers::plus(1.5f, Number{int16_t{2}})));
+    QVERIFY(std::holds_alternative<float>(numbers::plus(1.5f, Number{0.25f})));
+    QVERIFY(std::holds_alternative<double>(numbers::plus(1.5f, Number{0.25})));
     // 0.1f + 0.2f in single precision differs from the sum in double.
-    QCOMPARE(std::get<float>(plus(0.1f, Number{0.2f})), 0.1f + 0.2f);
-    QCOMPARE(std::get<double>(plus(0.1f, Number{0.2})), double(0.1f) + 0.2);
+    QCOMPARE(std::get<float>(numbers::plus(0.1f, Number{0.2f})), 0.1f + 0.2f);
+    QCOMPARE(std::get<double>(numbers::plus(0.1f, Number{0.2})), double(0.1f) + 0.2);
 }
 
 void TestNumber::text_data()
@@ -140,9 +140,9 @@ void TestNumber::text()
     QFETCH(Number, value);
     QFETCH(QString, german);
     QFETCH(QString, english);
-    QCOMPARE(::text(value, QLocale(QLocale::German, QLocale::Germany)), german);
-    QCOMPARE(::text(value, QLocale::c()), english);
-    QCOMPARE(::text(value, QLocale(QLocale::English, QLocale::UnitedStates)), english);
+    QCOMPARE(numbers::text(value, QLocale(QLocale::German, QLocale::Germany)), german);
+    QCOMPARE(numbers::text(value, QLocale::c()), english);
+    QCOMPARE(numbers::text(value, QLocale(QLocale::English, QLocale::UnitedStates)), english);
 }
 
 void TestNumber::textFollowsLocale()
@@ -150,11 +150,11 @@ void TestNumber::textFollowsLocale()
     // Without a locale named, the text follows the default one, which is the system's
     // regional settings unless a program changes it.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(::text(1.15f) + " ; " + ::text(-2.3f), QStringLiteral("1,15 ; -2,3"));
+    QCOMPARE(numbers::text(1.15f) + " ; " + numbers::text(-2.3f), QStringLiteral("1,15 ; -2,3"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QCOMPARE(::text(1.15f), QStringLiteral("1,15"));
+    QCOMPARE(numbers::text(1.15f), QStringLiteral("1,15"));
     QLocale::setDefault(QLocale::c());
-    QCOMPARE(::text(1.15f), QStringLiteral("1.15"));
+    QCOMPARE(numbers::text(1.15f), QStringLiteral("1.15"));
 }
 
 QTEST_APPLESS_MAIN(TestNumber)

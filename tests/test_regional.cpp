@@ -14,7 +14,8 @@ void TestRegional::separatorFromTheEnvironment()
 {
     const QString expected = qEnvironmentVariable("EXPECTED_TEXT");
     QVERIFY2(!expected.isEmpty(), "run through CTest, which names the expected text");
-    QCOMPARE(text(Round(6.931f, 2)) + QStringLiteral(" ") + text(Round(-0.1001, 2)), expected);
+    QCOMPARE(numbers::text(numbers::Round(6.931f, 2)) + QStringLiteral(" ") + numbers::text(numbers::Round(-0.1001, 2)),
+             expected);
 }
 
 QTEST_APPLESS_MAIN(TestRegional)

@@ -198,7 +198,7 @@ void TestStress::press(Qt::MouseButton button)
         return;
     const bool refused = button == Qt::LeftButton && before.lnr == 32767;
     if (!refused) {
-        sum = float(sum + toDouble(before.arbeit));
+        sum = float(sum + numbers::toDouble(before.arbeit));
         staleTotal.clear();
     }
     if (refused && form->state().summe != before.summe)
@@ -365,7 +365,7 @@ void TestStress::run(quint32 runSeed, int events)
         connect(form->Imagefeld(i), &Image::mouseMove, this, [this] { moveReachedPicture = true; });
         connect(form->Imagefeld(i), &Image::mouseDown, this, [this](int16_t button) {
             pressReachedPicture = true;
-            touchPresses.append({button, toDouble(form->state().arbeit)});
+            touchPresses.append({button, numbers::toDouble(form->state().arbeit)});
         });
     }
     connect(form->Commandloschen, &QPushButton::clicked, this, [this] {

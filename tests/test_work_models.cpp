@@ -165,7 +165,8 @@ void TestWorkModels::models()
         const Number& arbeit = form->state().arbeit;
         QCOMPARE(std::holds_alternative<double>(arbeit), fieldUnits);
         QCOMPARE(std::holds_alternative<float>(arbeit), !fieldUnits);
-        QVERIFY2(qAbs(toDouble(arbeit) - work) < 1e-4, qPrintable(QString::number(toDouble(arbeit), 'g', 17)));
+        QVERIFY2(qAbs(numbers::toDouble(arbeit) - work) < 1e-4,
+                 qPrintable(QString::number(numbers::toDouble(arbeit), 'g', 17)));
         QCOMPARE(form->Label1->caption(), caption);
     }
 }

@@ -27,17 +27,17 @@ float v(float y)
 
 float snapped(float twips)
 {
-    return Round(twips / snapStep, 1) * snapStep;
+    return numbers::Round(twips / snapStep, 1) * snapStep;
 }
 
 float fieldX(float X)
 {
-    return Round((X - originTwips) / twipsPer5cmAcross, 2) * fieldStepsPerUnit;
+    return numbers::Round((X - originTwips) / twipsPer5cmAcross, 2) * fieldStepsPerUnit;
 }
 
 float fieldY(float Y)
 {
-    return Round((originTwips - Y) / twipsPer5cmUp, 2) * fieldStepsPerUnit;
+    return numbers::Round((originTwips - Y) / twipsPer5cmUp, 2) * fieldStepsPerUnit;
 }
 
 double diagramH(float x, float y)
@@ -54,10 +54,10 @@ DiagramSegment diagramSegment(float px, float py, float qx, float qy, float summ
 {
     const double hp = diagramH(px, py);
     const double hq = diagramH(qx, qy);
-    const double total = toDouble(plus(summe, arbeit));
+    const double total = numbers::toDouble(numbers::plus(summe, arbeit));
     return {
         QLineF(hq, diagramV(qy, newBaseLine, total), hp, diagramV(py, oldBaseLine, summe)),
-        QLineF(hq, toInt16(diagramV(qy, oldBaseLine, 0)), hp, diagramV(py, oldBaseLine, 0)),
+        QLineF(hq, numbers::toInt16(diagramV(qy, oldBaseLine, 0)), hp, diagramV(py, oldBaseLine, 0)),
     };
 }
 

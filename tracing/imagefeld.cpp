@@ -5,6 +5,11 @@
 
 #include <limits>
 
+using numbers::Int;
+using numbers::plus;
+using numbers::text;
+using numbers::toDouble;
+
 namespace {
 constexpr int16_t leftButton = 1;
 constexpr int16_t rightButton = 2;

@@ -83,8 +83,8 @@ void TestAccessibility::readoutsAnnounceTheirLiveText()
 {
     QCOMPARE(nameOf(form->Label1), QStringLiteral("0 Ncm"));
     QCOMPARE(nameOf(form->Labeln(0)), QStringLiteral("n-1"));
-    fixture::show(*form);
-    fixture::choose(*form, 1);
+    QVERIFY(fixture::show(*form));
+    QVERIFY(fixture::choose(*form, 1));
     fixture::pressLeftAt(*form, 3360, 4500);
     fixture::moveTo(*form, 3360, 1500);
     QCOMPARE(nameOf(form->Label1), form->Label1->text());
@@ -99,9 +99,9 @@ void TestAccessibility::readoutsAnnounceTheirLiveText()
 
 void TestAccessibility::fieldPicturesAnnounceTheirHoverText()
 {
-    fixture::show(*form);
+    QVERIFY(fixture::show(*form));
     for (int16_t entry : {0, 5}) {
-        fixture::choose(*form, entry);
+        QVERIFY(fixture::choose(*form, entry));
         Image* picture = form->Imagefeld(entry);
         QCOMPARE(nameOf(picture), QStringLiteral("Feldbild: ") + form->Combo1->itemText(entry));
         fixture::moveTo(*form, 5025, 1860);

@@ -26,6 +26,7 @@ private:
 void TestButtons::init()
 {
     form = fixture::open();
+    QVERIFY(form);
 }
 
 void TestButtons::cleanup()
@@ -35,7 +36,7 @@ void TestButtons::cleanup()
 
 void TestButtons::traceThreeSegments()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::pressLeftAt(f(), 4695, 3360);
     fixture::pressLeftAt(f(), 4695, 4695);
@@ -99,7 +100,7 @@ void TestButtons::eraseWhileTracingKeepsTracingOn()
 
 void TestButtons::eraseKeepsTheChosenField()
 {
-    fixture::choose(f(), 5);
+    QVERIFY(fixture::choose(f(), 5));
     QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
     QCOMPARE(int(f().state().feldnr), 5);
     QCOMPARE(fixture::visibleIndex(f().Imagefeld), 5);

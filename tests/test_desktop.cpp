@@ -56,6 +56,8 @@ QString windowId(const QWidget& w)
 std::unique_ptr<Formfeld1> openActive()
 {
     auto form = fixture::open();
+    if (!form)
+        return nullptr;
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))
         return nullptr;
@@ -139,7 +141,7 @@ void TestDesktop::hoverTextLetsThePointerThrough()
         QSKIP("pointer input through the display server is injected on X only");
     form = openActive();
     QVERIFY(form);
-    fixture::choose(*form, 1);
+    QVERIFY(fixture::choose(*form, 1));
     const QString window = windowId(*form);
     QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("100"),
                      QStringLiteral("100")}));
@@ -163,6 +165,7 @@ void TestDesktop::hoverTextLetsThePointerThrough()
 void TestDesktop::tracesAndShowsTheHoverText()
 {
     form = fixture::open();
+    QVERIFY(form);
     choose(*form, 1);
     fixture::pressLeftAt(*form, 3360, 3360);
     fixture::moveTo(*form, 3360, 1360);
@@ -189,6 +192,7 @@ void TestDesktop::windowStartsInsideTheScreen()
     if (!onX())
         QSKIP("a Wayland compositor places the window itself");
     form = fixture::open();
+    QVERIFY(form);
     const QRect available = form->screen()->availableGeometry();
     const QRect frame = form->frameGeometry();
     QVERIFY2(available.contains(frame.topLeft()), qPrintable(QStringLiteral("at %1, %2 on %3 x %4")

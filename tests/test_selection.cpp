@@ -35,6 +35,7 @@ private:
 void TestSelection::init()
 {
     form = fixture::open();
+    QVERIFY(form);
 }
 
 void TestSelection::cleanup()
@@ -77,8 +78,8 @@ void TestSelection::eachEntryShowsItsPictures()
     QFETCH(bool, cylinder);
     QFETCH(uint, colour);
     // Start from another entry, so that every row changes what is shown.
-    fixture::choose(f(), entry == 5 ? 7 : 5);
-    fixture::choose(f(), entry);
+    QVERIFY(fixture::choose(f(), entry == 5 ? 7 : 5));
+    QVERIFY(fixture::choose(f(), entry));
     QCOMPARE(fixture::visibleIndex(f().Imagefeld), entry);
     QCOMPARE(fixture::visibleIndex(f().Imageformel), entry);
     QCOMPARE(f().Imageformel(0)->picture(), nullptr); // entry 0 shows no formula
@@ -90,17 +91,17 @@ void TestSelection::eachEntryShowsItsPictures()
 
 void TestSelection::circlesFollowTheField()
 {
-    fixture::choose(f(), 5);
+    QVERIFY(fixture::choose(f(), 5));
     checkCircles(true, false, 0x80FF80);
-    fixture::choose(f(), 4);
+    QVERIFY(fixture::choose(f(), 4));
     checkCircles(false, true, 0x80FF80);
-    fixture::choose(f(), 7);
+    QVERIFY(fixture::choose(f(), 7));
     checkCircles(false, true, 0xFF0000);
-    fixture::choose(f(), 4);
+    QVERIFY(fixture::choose(f(), 4));
     checkCircles(false, true, 0x80FF80);
     for (int entry : {0, 1, 2, 3, 6}) {
-        fixture::choose(f(), 7);
-        fixture::choose(f(), entry);
+        QVERIFY(fixture::choose(f(), 7));
+        QVERIFY(fixture::choose(f(), entry));
         checkCircles(false, false, 0x80FF80);
     }
 }
@@ -110,7 +111,7 @@ void TestSelection::firstChoiceOfTheShownEntryRunsToo()
     // Until a choice, two cylinder circles keep their design-time green; any choice,
     // even of the entry already shown, gives them the colour of its field.
     QCOMPARE(f().Shapezylinder(2)->borderColor(), 0x00C000u);
-    fixture::choose(f(), 0);
+    QVERIFY(fixture::choose(f(), 0));
     checkCircles(false, false, 0x80FF80);
 }
 
@@ -128,7 +129,7 @@ void TestSelection::originSquareIsDeadForTracing()
 {
     QFETCH(int, entry);
     QFETCH(bool, dead);
-    fixture::choose(f(), entry);
+    QVERIFY(fixture::choose(f(), entry));
     fixture::moveTo(f(), 4500, 4500);
     const QString hover = f().Imagefeld(int16_t(entry))->toolTip();
     fixture::pressLeftAt(f(), 3360, 3360);
@@ -145,14 +146,14 @@ void TestSelection::originSquareIsDeadForTracing()
 
 void TestSelection::choosingKeepsTheTracedPath()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360); // 1340 / 665 = 2.015 Ncm
     fixture::pressLeftAt(f(), 4695, 3360);
     fixture::moveTo(f(), 6030, 3360);
     QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
 
-    fixture::choose(f(), 1);
+    QVERIFY(fixture::choose(f(), 1));
     QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
     QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
     QCOMPARE(f().state().lnr, int16_t{2});
@@ -197,7 +198,7 @@ void TestSelection::keysChangeNothing()
 {
     QFETCH(QKeyCombination, key);
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
-    fixture::choose(f(), 2);
+    QVERIFY(fixture::choose(f(), 2));
     f().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f()));
     f().Combo1->setFocus();
@@ -213,7 +214,7 @@ void TestSelection::keysChangeNothing()
 
 void TestSelection::keysInTheOpenListChangeNothing()
 {
-    fixture::choose(f(), 2);
+    QVERIFY(fixture::choose(f(), 2));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360);
     const QString shown = f().Label1->caption();

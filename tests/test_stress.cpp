@@ -245,7 +245,8 @@ void TestStress::touch()
 
 void TestStress::chooseEntry()
 {
-    fixture::choose(*form, random.bounded(8));
+    if (!fixture::choose(*form, random.bounded(8)))
+        fail(QStringLiteral("the list did not choose the entry"));
     pointer = {-1, -1};
 }
 
@@ -358,7 +359,8 @@ void TestStress::run(quint32 runSeed, int events)
     seed = runSeed;
     random.seed(seed);
     form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    if (!fixture::show(*form))
+        return fail(QStringLiteral("the window was never shown"));
     // Where the input went, as the window saw it: random presses also land on the
     // buttons and the list.
     for (int16_t i = 0; i < 8; ++i) {

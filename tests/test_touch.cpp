@@ -47,7 +47,8 @@ void TestTouch::initTestCase()
 void TestTouch::init()
 {
     form = fixture::open();
-    fixture::choose(*form, 3);
+    QVERIFY(form);
+    QVERIFY(fixture::choose(*form, 3));
 }
 
 void TestTouch::cleanup()

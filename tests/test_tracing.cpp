@@ -49,6 +49,7 @@ void pressWithoutMoving(Formfeld1& form, Qt::MouseButton button, QPoint pixel)
 void TestTracing::init()
 {
     form = fixture::open();
+    QVERIFY(form);
 }
 
 void TestTracing::cleanup()
@@ -58,7 +59,7 @@ void TestTracing::cleanup()
 
 void TestTracing::movementBeforeAnyPressOnlyTracksThePointer()
 {
-    fixture::choose(f(), 1);
+    QVERIFY(fixture::choose(f(), 1));
     fixture::moveTo(f(), 1500, 3000);
     QCOMPARE(f().state().xpos, 1500.0f);
     QCOMPARE(f().state().ypos, 3000.0f);
@@ -117,7 +118,7 @@ void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
 
 void TestTracing::tracingEvaluatesTheOpenSegment()
 {
-    fixture::choose(f(), 1);
+    QVERIFY(fixture::choose(f(), 1));
     fixture::pressLeftAt(f(), 3360, 3360);
     // Up by 1320 twips in a field of 1 N pointing down: 1320 / 665 = 1.985 Ncm.
     fixture::moveTo(f(), 3360, 2040);
@@ -129,7 +130,7 @@ void TestTracing::tracingEvaluatesTheOpenSegment()
 
 void TestTracing::nextLeftPressAddsTheWorkAndNumbersOn()
 {
-    fixture::choose(f(), 1);
+    QVERIFY(fixture::choose(f(), 1));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 3360, 2040);
     fixture::press(f(), Qt::LeftButton, 3360, 2040);
@@ -148,7 +149,7 @@ void TestTracing::nextLeftPressAddsTheWorkAndNumbersOn()
 
 void TestTracing::rightPressEndsTracingAndAddsTheWork()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360); // snapped to 4700: 1340 / 665 = 2.015 Ncm
     fixture::press(f(), Qt::RightButton, 4695, 3360);
@@ -165,7 +166,7 @@ void TestTracing::rightPressEndsTracingAndAddsTheWork()
 
 void TestTracing::furtherPressesAddTheSameWorkAgain()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360);
     fixture::press(f(), Qt::RightButton, 4695, 3360);
@@ -192,7 +193,7 @@ void TestTracing::leftPressAfterRightDrawsFromTheLastStart()
 
 void TestTracing::middlePressOnlyAddsTheWork()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360);
     fixture::press(f(), Qt::MiddleButton, 4695, 3360);
@@ -205,7 +206,7 @@ void TestTracing::middlePressOnlyAddsTheWork()
 
 void TestTracing::negativeTotalIsRoundedDown()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 3225, 3360); // snapped to 3220: -140 / 665 = -0.21 Ncm
     fixture::press(f(), Qt::RightButton, 3225, 3360);
@@ -313,7 +314,7 @@ void TestTracing::diagramSurvivesHidingAndShowing()
 
 void TestTracing::noSegmentBeyondTheLast()
 {
-    fixture::choose(f(), 3);
+    QVERIFY(fixture::choose(f(), 3));
     fixture::moveTo(f(), 3360, 3360);
     for (int n = 1; n <= 32767; ++n)
         fixture::press(f(), Qt::LeftButton, 3360, 3360);

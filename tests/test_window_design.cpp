@@ -109,6 +109,7 @@ TwipsRect twipsOf(QWidget* w)
 void TestWindowDesign::init()
 {
     form = fixture::open();
+    QVERIFY(form);
 }
 
 void TestWindowDesign::cleanup()

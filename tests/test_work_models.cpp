@@ -44,7 +44,7 @@ const QLocale english(QLocale::English, QLocale::UnitedKingdom);
 void TestWorkModels::init()
 {
     form = std::make_unique<Formfeld1>();
-    fixture::show(*form);
+    QVERIFY(fixture::show(*form));
 }
 
 void TestWorkModels::cleanup()

@@ -15,19 +15,23 @@ inline QPoint pixelAt(float xTwips, float yTwips)
     return units::pixelGeometry({xTwips, yTwips, 0, 0}).topLeft();
 }
 
-// The window at its place on the offscreen screen, shown and painted.
-inline void show(Formfeld1& form)
+// The helpers report failure to the test, which checks it (QVERIFY), so that a failure
+// ends the test where it happens.
+
+// The window at its place on the screen, shown and painted.
+[[nodiscard]] inline bool show(Formfeld1& form)
 {
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    return QTest::qWaitForWindowExposed(&form);
 }
 
-// A new window, shown, with numbers in the C locale's format.
-inline std::unique_ptr<Formfeld1> open()
+// A new window, shown, with numbers in the C locale's format; none if it never shows.
+[[nodiscard]] inline std::unique_ptr<Formfeld1> open()
 {
     QLocale::setDefault(QLocale::c());
     auto form = std::make_unique<Formfeld1>();
-    show(*form); // a window that is never exposed fails the test there
+    if (!show(*form))
+        return nullptr;
     return form;
 }
 
@@ -50,20 +54,21 @@ inline void pressLeftAt(Formfeld1& form, float x, float y)
     press(form, Qt::LeftButton, x, y);
 }
 
-// Opens the list with its arrow, points at the entry and clicks it.
-inline void choose(Formfeld1& form, int entry)
+// Opens the list with its arrow, points at the entry and clicks it; false if the entry
+// did not become the chosen field.
+[[nodiscard]] inline bool choose(Formfeld1& form, int entry)
 {
     QComboBox* combo = form.Combo1;
     QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
     QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }))
+        return false;
     const QPoint item = view->visualRect(view->model()->index(entry, 0)).center();
     // Qt drops a movement to where the pointer already is; come from elsewhere.
     QTest::mouseMove(view->viewport(), QPoint(1, 1));
     QTest::mouseMove(view->viewport(), item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(int(form.state().feldnr), entry);
+    return QTest::qWaitFor([view] { return !view->isVisible(); }) && form.state().feldnr == entry;
 }
 
 // What a control shows on screen, in the screen's own pixels.

@@ -6,7 +6,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kraftfeld.Kraftfeld"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRAFTFELD_APP_ID));
     Formfeld1 window;
     window.show();
     return application.exec();

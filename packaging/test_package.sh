@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a scratch root and checks that everything
 # lies where the desktop, the software centre and the icon theme look for it.
-# Usage: test_package.sh CPACK_CONFIG SCRATCH_DIR DOCS_DIR
+# Usage: test_package.sh CPACK_CONFIG SCRATCH_DIR DOCS_DIR APP_ID
 set -euo pipefail
-config=$1 scratch=$2 docs=$3
-id=io.github.kraftfeld.Kraftfeld
+config=$1 scratch=$2 docs=$3 id=$4
 
 failures=0
 fail() {
@@ -57,6 +56,8 @@ unexpected=$(cd "$root" && find . -type f | grep -Ev "^\./usr/(bin/kraftfeld|sha
 desktop=$root/usr/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$desktop")" = kraftfeld ] || fail "Exec is not the installed program"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = $id ] || fail "Icon is not the installed icon"
+# Qt keeps string literals in UTF-16, so the desktop file name is found as such.
+strings -el "$root/usr/bin/kraftfeld" | grep -qx "$id" || fail "the program does not name $id as its desktop file"
 appstreamcli validate-tree --no-net "$root" >"$scratch/validate.log" 2>&1 || {
     cat "$scratch/validate.log"
     fail "appstreamcli validate-tree"

@@ -17,6 +17,6 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
                 fonts-liberation fonts-urw-base35 fontconfig)
 
-# What the tests need beyond the build: checkers of the desktop entry and the metadata,
-# the package's dependencies, and a display with the accessibility bus.
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)
+# What the tests need beyond the build: checkers of the desktop entry, the metadata and
+# the package, the package's dependencies, and a display with the accessibility bus.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)

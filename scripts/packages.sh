@@ -20,3 +20,7 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
 # What the tests need beyond the build: checkers of the desktop entry, the metadata and
 # the package, the package's dependencies, and a display with the accessibility bus.
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi)
+
+# What scripts/package-check needs beyond the build: the package's checker and a fresh
+# Debian root to install it into.
+CHECK_PACKAGES=(lintian debootstrap)

@@ -11,7 +11,7 @@ int main(int, char* argv[])
     QApplication application(qtArgc, argv);
     loadQtGerman(application);
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kraftfeld.Kraftfeld"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRAFTFELD_APP_ID));
     Formfeld1 window;
     window.show();
     return application.exec();

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and checks that everything
-# lies where the desktop, the software centre and the icon theme look for it.
-# Usage: test_package.sh CPACK_CONFIG SCRATCH_DIR DOCS_DIR
+# Builds the Debian package, has lintian check it, unpacks it into a scratch root and
+# checks that everything lies where the desktop, the software centre, the icon theme and
+# man look for it.
+# Usage: test_package.sh CPACK_CONFIG SCRATCH_DIR DOCS_DIR APP_ID
 set -euo pipefail
-config=$1 scratch=$2 docs=$3
-id=io.github.kraftfeld.Kraftfeld
+config=$1 scratch=$2 docs=$3 id=$4
 
 failures=0
 fail() {
@@ -23,9 +23,16 @@ debs=("$scratch"/out/*.deb)
 deb=${debs[0]}
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+version=$(dpkg-deb -f "$deb" Version)
+
+# Debian's own checks: any error or warning fails, informational tags are only shown.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 || {
+    cat "$scratch/lintian.log"
+    fail "lintian"
+}
 
 # The package's name and dependencies.
-[ "$(basename "$deb")" = "kraftfeld_$(dpkg-deb -f "$deb" Version)_$(dpkg-deb -f "$deb" Architecture).deb" ] ||
+[ "$(basename "$deb")" = "kraftfeld_${version}_$(dpkg-deb -f "$deb" Architecture).deb" ] ||
     fail "package file name $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation fonts-urw-base35; do
@@ -35,7 +42,8 @@ done
 # The files' places.
 [ -x "$root/usr/bin/kraftfeld" ] || fail "no executable /usr/bin/kraftfeld"
 for file in usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/man/man1/kraftfeld.1.gz \
+    usr/share/doc/kraftfeld/copyright usr/share/doc/kraftfeld/changelog.gz; do
     [ -f "$root/$file" ] || fail "missing /$file"
 done
 for size in 32 48 64 128 256; do
@@ -49,7 +57,9 @@ for size in 32 48 64 128 256; do
         fail "missing icon of $size pixels"
     fi
 done
-unexpected=$(cd "$root" && find . -type f | grep -Ev "^\./usr/(bin/kraftfeld|share/(applications|metainfo|icons/hicolor)/)" || true)
+unexpected=$(cd "$root" && find . -type f |
+    grep -Ev "^\./usr/(bin/kraftfeld|share/((applications|metainfo|icons/hicolor|doc/kraftfeld)/|man/man1/kraftfeld\.1\.gz))" ||
+    true)
 [ -z "$unexpected" ] || fail "files outside the expected places: $unexpected"
 
 # The desktop entry starts what the package installs and shows its icon; the metadata
@@ -57,6 +67,8 @@ unexpected=$(cd "$root" && find . -type f | grep -Ev "^\./usr/(bin/kraftfeld|sha
 desktop=$root/usr/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$desktop")" = kraftfeld ] || fail "Exec is not the installed program"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = $id ] || fail "Icon is not the installed icon"
+# Qt keeps string literals in UTF-16, so the desktop file name is found as such.
+strings -el "$root/usr/bin/kraftfeld" | grep -qx "$id" || fail "the program does not name $id as its desktop file"
 appstreamcli validate-tree --no-net "$root" >"$scratch/validate.log" 2>&1 || {
     cat "$scratch/validate.log"
     fail "appstreamcli validate-tree"
@@ -64,6 +76,12 @@ appstreamcli validate-tree --no-net "$root" >"$scratch/validate.log" 2>&1 || {
 for shot in $(grep -o '<image[^>]*>[^<]*' "$root/usr/share/metainfo/$id.metainfo.xml" | sed 's/.*>//'); do
     [ -f "$docs/$(basename "$shot")" ] || fail "screenshot $shot is not under docs/"
 done
+
+# The changelog and the metadata's newest release name the version being packaged.
+changelog_version=$(zcat "$root/usr/share/doc/kraftfeld/changelog.gz" | sed -n '1s/^kraftfeld (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] || fail "the changelog's newest entry is $changelog_version, the package $version"
+release=$(grep -o -m1 '<release version="[^"]*"' "$root/usr/share/metainfo/$id.metainfo.xml" | cut -d'"' -f2)
+[ "$release" = "$version" ] || fail "the metadata's newest release is $release, the package $version"
 
 # The installed program starts and keeps running.
 status=0

@@ -21,8 +21,12 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
                 fonts-liberation fonts-urw-base35 fonts-kacst-one fontconfig
                 qt6-translations-l10n qt6-wayland)
 
-# What the tests need beyond the build: checkers of the desktop entry and the metadata,
-# the package's dependencies, a display with the accessibility bus, a Wayland compositor
-# and a desktop theme with a dark variant.
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+# What the tests need beyond the build: checkers of the desktop entry, the metadata and
+# the package, the package's dependencies, a display with the accessibility bus, a
+# Wayland compositor and a desktop theme with a dark variant.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
                weston qt6-gtk-platformtheme)
+
+# What scripts/package-check needs beyond the build: the package's checker and a fresh
+# Debian root to install it into.
+CHECK_PACKAGES=(lintian debootstrap)

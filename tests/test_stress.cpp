@@ -114,7 +114,7 @@ private:
     bool pressReachedPicture = false;
     QString lastWork;   // Label1 before the latest event
     QString staleTotal; // after a choice, Label2 keeps its text until a press
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    std::unique_ptr<QPointingDevice> touchScreen{QTest::createTouchDevice()};
     QList<std::pair<int16_t, double>> touchPresses; // button, and the work it added
 };
 
@@ -223,17 +223,17 @@ void TestStress::touch()
     const WindowState before = form->state();
     touchPresses.clear();
     QPoint at = somewhere();
-    QTest::touchEvent(form->windowHandle(), touchScreen).press(0, at);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, at);
     const int kind = random.bounded(3);
     if (kind == 1) {
         QTest::qWait(3 * touchHoldMs);
     } else if (kind == 2) {
         for (int steps = random.bounded(1, 5); steps > 0; --steps) {
             at += QPoint(random.bounded(-40, 41), random.bounded(-40, 41));
-            QTest::touchEvent(form->windowHandle(), touchScreen).move(0, at);
+            QTest::touchEvent(form->windowHandle(), touchScreen.get()).move(0, at);
         }
     }
-    QTest::touchEvent(form->windowHandle(), touchScreen).release(0, at);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, at);
     for (const auto& [button, work] : touchPresses) {
         if (button == 1 && before.lnr == 32767)
             continue;

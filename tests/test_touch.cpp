@@ -23,7 +23,7 @@ private:
     void tap(QPoint at);
     void pen(QEvent::Type type, Qt::MouseButton button, QPoint at);
 
-    QPointingDevice* touchScreen = nullptr;
+    std::unique_ptr<QPointingDevice> touchScreen;
     std::unique_ptr<Formfeld1> form;
 };
 
@@ -41,7 +41,7 @@ int holdMs()
 
 void TestTouch::initTestCase()
 {
-    touchScreen = QTest::createTouchDevice();
+    touchScreen.reset(QTest::createTouchDevice());
 }
 
 void TestTouch::init()
@@ -58,8 +58,8 @@ void TestTouch::cleanup()
 
 void TestTouch::tap(QPoint at)
 {
-    QTest::touchEvent(form->windowHandle(), touchScreen).press(0, at);
-    QTest::touchEvent(form->windowHandle(), touchScreen).release(0, at);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, at);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, at);
 }
 
 void TestTouch::tapsTraceAndAHoldEndsThePath()
@@ -74,11 +74,11 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
     QCOMPARE(form->Labellnr->at(1).twips.left, 1500.f);
     QVERIFY(s.zeichnen);
 
-    QTest::touchEvent(form->windowHandle(), touchScreen).press(0, d);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, d);
     QTest::qWait(holdMs() + 200);
     QCOMPARE(s.lnr, int16_t(3)); // held: no further segment
     QVERIFY(!s.zeichnen);
-    QTest::touchEvent(form->windowHandle(), touchScreen).release(0, d);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, d);
     QCOMPARE(s.lnr, int16_t(3));
     QCOMPARE(form->Line1->at(3).X2, 6000.f); // the last segment ends where the finger was held
     // 1500 + 1500 + 1500 twips to the right.
@@ -91,11 +91,11 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
 void TestTouch::dragPullsTheOpenSegmentsEnd()
 {
     tap(a);
-    QTest::touchEvent(form->windowHandle(), touchScreen).press(0, b);
-    QTest::touchEvent(form->windowHandle(), touchScreen).move(0, b + QPoint(40, 20));
-    QTest::touchEvent(form->windowHandle(), touchScreen).move(0, c);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, b);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).move(0, b + QPoint(40, 20));
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).move(0, c);
     QTest::qWait(holdMs() + 200); // still down, but already a drag
-    QTest::touchEvent(form->windowHandle(), touchScreen).release(0, c);
+    QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, c);
     const WindowState& s = form->state();
     QCOMPARE(s.lnr, int16_t(2));
     QCOMPARE(s.xstart, 3000.f);

@@ -79,9 +79,9 @@ const Picture& diagramAxes()
     return diagram;
 }
 
-QTransform diagramAxesPlacement(const QSizeF& box)
+QTransform diagramAxesPlacement(const QSizeF& box, QPointF origin)
 {
-    return axes::placement(box);
+    return axes::placement(box, origin);
 }
 
 } // namespace pictures

@@ -1,7 +1,6 @@
 #include "assets/diagram_axes.h"
 
 #include "assets/ink.h"
-#include "tracing/geometry.h"
 
 #include <QPainter>
 
@@ -48,10 +47,8 @@ void draw(QPainter& painter)
         ink::line(painter, {frame[i], frame[i + 1]}, olive, lineWidth);
 }
 
-QTransform placement(const QSizeF& box)
+QTransform placement(const QSizeF& box, QPointF origin)
 {
-    // The field origin, 3360 twips from the field picture's corner both ways, at no work.
-    const QPointF origin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));
     // Each direction takes the largest scale that keeps both sides of the crossing inside.
     const double sx = std::min(origin.x() / (crossing.x() - extent.left()),
                                (box.width() - origin.x()) / (extent.right() - crossing.x()));

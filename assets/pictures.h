@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QTransform>
@@ -23,7 +24,8 @@ const Picture& segmentWork();      // the work of one segment, beside its read-o
 const Picture& totalWork();        // the work of the whole path, beside its read-out
 const Picture& diagramAxes();      // the axes of the work diagram
 
-// Where the axes picture lies in a box of the given size in pixels.
-QTransform diagramAxesPlacement(const QSizeF& box);
+// Where the axes picture lies in a box of the given size in pixels: their crossing on
+// `origin`, the pixel at which the diagram draws the field origin.
+QTransform diagramAxesPlacement(const QSizeF& box, QPointF origin);
 
 } // namespace pictures

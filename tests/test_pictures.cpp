@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/units.h"
 #include "assets/pictures.h"
+#include "tracing/geometry.h"
 
 #include <QPainter>
 #include <QTest>
@@ -413,7 +414,8 @@ void TestPictures::diagramAxesCrossAtTheFieldOrigin()
 {
     const QSizeF box(297, 269); // Picture1, 4455 x 4035 twips
     const Picture& axes = pictures::diagramAxes();
-    const QTransform placement = pictures::diagramAxesPlacement(box);
+    const QPointF origin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));
+    const QTransform placement = pictures::diagramAxesPlacement(box, origin);
     // The crossing (16307, 14910) goes where the diagram draws the field origin at no work.
     const QPointF crossing = placement.map(QPointF(16307, 14910));
     QVERIFY(std::abs(crossing.x() - 149.14) < 0.01 && std::abs(crossing.y() - 129.86) < 0.01);

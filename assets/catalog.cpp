@@ -79,7 +79,7 @@ const Picture& diagramAxes()
     return diagram;
 }
 
-QTransform diagramAxesPlacement(const QSizeF& box, QPointF origin)
+QList<PicturePart> diagramAxesPlacement(const QSizeF& box, QPointF origin)
 {
     return axes::placement(box, origin);
 }

@@ -47,15 +47,16 @@ void draw(QPainter& painter)
         ink::line(painter, {frame[i], frame[i + 1]}, olive, lineWidth);
 }
 
-QTransform placement(const QSizeF& box, QPointF origin)
+QList<PicturePart> placement(const QSizeF& box, QPointF origin)
 {
     // Each direction takes the largest scale that keeps both sides of the crossing inside.
     const double sx = std::min(origin.x() / (crossing.x() - extent.left()),
                                (box.width() - origin.x()) / (extent.right() - crossing.x()));
     const double sy = std::min(origin.y() / (crossing.y() - extent.top()),
                                (box.height() - origin.y()) / (extent.bottom() - crossing.y()));
-    return QTransform::fromTranslate(-crossing.x(), -crossing.y()) * QTransform::fromScale(sx, sy) *
-           QTransform::fromTranslate(origin.x(), origin.y());
+    return {{QRectF(QPointF(0, 0), box), QTransform::fromTranslate(-crossing.x(), -crossing.y()) *
+                                             QTransform::fromScale(sx, sy) *
+                                             QTransform::fromTranslate(origin.x(), origin.y())}};
 }
 
 } // namespace axes

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "assets/pictures.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
-#include <QTransform>
 
 class QPainter;
 
@@ -18,6 +19,6 @@ void draw(QPainter& painter);
 // Maps the axes' units into a box of `box` pixels so that their crossing falls on
 // `origin`, the box pixel where the work diagram draws the field origin, as large as the
 // box allows without cutting any of the picture off.
-QTransform placement(const QSizeF& box, QPointF origin);
+QList<PicturePart> placement(const QSizeF& box, QPointF origin);
 
 } // namespace axes

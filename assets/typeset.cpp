@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace typeset {
 
@@ -62,14 +63,6 @@ QFont font(const Run& run, const Style& style)
     return ink::font(QStringLiteral("Times New Roman"), run.size, style.bold || run.bold, style.italic);
 }
 
-double width(std::span<const Run> runs, const Style& style)
-{
-    double w = 0;
-    for (const Run& run : runs)
-        w += QFontMetricsF(font(run, style)).horizontalAdvance(run.text);
-    return w;
-}
-
 namespace {
 
 double rise(const Run& run, const QFont& font)
@@ -82,19 +75,53 @@ double rise(const Run& run, const QFont& font)
     return 0;
 }
 
+struct Placed {
+    QPointF at; // the start of the run's baseline
+    QFont font;
+};
+
+struct Layout {
+    std::vector<Placed> runs;
+    double end; // where the baseline ends
+};
+
+Layout layout(QPointF origin, std::span<const Run> runs, const Style& style)
+{
+    Layout result{{}, origin.x()};
+    for (const Run& run : runs) {
+        const QFont f = font(run, style);
+        const QPointF at(result.end, origin.y() - rise(run, f));
+        result.runs.push_back({at, f});
+        result.end = at.x() + QFontMetricsF(f).horizontalAdvance(run.text);
+    }
+    return result;
+}
+
 } // namespace
+
+double width(std::span<const Run> runs, const Style& style)
+{
+    return layout({0, 0}, runs, style).end;
+}
+
+std::vector<double> starts(QPointF origin, std::span<const Run> runs, const Style& style)
+{
+    std::vector<double> result;
+    for (const Placed& p : layout(origin, runs, style).runs)
+        result.push_back(p.at.x());
+    return result;
+}
 
 double draw(QPainter& painter, QPointF origin, std::span<const Run> runs, const Style& style)
 {
-    double x = origin.x();
-    for (const Run& run : runs) {
-        const QFont f = font(run, style);
-        const QPointF at(x, origin.y() - rise(run, f));
-        if (run.arrow)
-            vectorArrow(painter, at, run.text.front(), f);
-        x += ink::text(painter, at, run.text, f);
+    const Layout placed = layout(origin, runs, style);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const Placed& p = placed.runs[i];
+        if (runs[i].arrow)
+            vectorArrow(painter, p.at, runs[i].text.front(), p.font);
+        ink::text(painter, p.at, runs[i].text, p.font);
     }
-    return x;
+    return placed.end;
 }
 
 void vectorArrow(QPainter& painter, QPointF origin, QChar letter, const QFont& font)

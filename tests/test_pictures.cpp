@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/units.h"
 #include "assets/pictures.h"
+#include "assets/typeset.h"
 #include "tracing/geometry.h"
 
 #include <QPainter>
@@ -116,6 +117,26 @@ void openHeadProbes(QPointF tip, double angle, QList<QPointF>& ink, QList<QPoint
     clear << tip + 0.078 * d + 0.045 * n << tip + 0.078 * d - 0.045 * n;
 }
 
+// Runs that stand side by side in the formulas, where letters lean into each other, and
+// the pixels a unit becomes across and down where the window shows them smallest.
+struct Neighbours {
+    const char* name;
+    typeset::Style style;
+    std::vector<typeset::Run> runs;
+    QSizeF scale;
+};
+
+const Neighbours neighbours[] = {
+    {"formulas 4, 5 and 7: e with subscript y, then the bracket",
+     {true},
+     {typeset::vector("e"), typeset::subscript("y"), typeset::word(")")},
+     {3735 / 6723.0 / 15, 735 / 1247.0 / 15}},
+    {"formula 2: k with subscript y",
+     {false},
+     {typeset::word("k"), typeset::subscript("y")},
+     {5655 / 7016.0 / 15, 495 / 642.0 / 15}},
+};
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -133,6 +154,8 @@ private slots:
     void formulasStayInsideTheirExtents_data();
     void formulasStayInsideTheirExtents();
     void entryZeroHasNoFormula();
+    void runsNeverTouch_data();
+    void runsNeverTouch();
     void indexLabelsCompleteTheirLetters_data();
     void indexLabelsCompleteTheirLetters();
     void diagramAxesCrossAtTheFieldOrigin();
@@ -366,6 +389,44 @@ void TestPictures::entryZeroHasNoFormula()
     QCOMPARE(pictures::formula(0), nullptr);
     for (int entry = 1; entry < 8; ++entry)
         QVERIFY(pictures::formula(entry) != nullptr);
+}
+
+void TestPictures::runsNeverTouch_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<qreal>("ratio");
+    for (int i = 0; i < int(std::size(neighbours)); ++i)
+        for (qreal ratio : {1, 2})
+            QTest::addRow("%s, ratio %g", neighbours[i].name, ratio) << i << ratio;
+}
+
+// Each run drawn alone where the formula sets it: no ink of one run on or next to ink of
+// another.
+void TestPictures::runsNeverTouch()
+{
+    QFETCH(int, row);
+    QFETCH(qreal, ratio);
+    const Neighbours& n = neighbours[row];
+    const QPointF origin(100, 600);
+    const std::vector<double> at = typeset::starts(origin, n.runs, n.style);
+    const QSize size(int((typeset::width(n.runs, n.style) + 200) * n.scale.width()) + 1, int(900 * n.scale.height()));
+    std::vector<QImage> runs;
+    for (size_t i = 0; i < n.runs.size(); ++i) {
+        QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(n.scale.width(), n.scale.height());
+        typeset::draw(painter, {at[i], origin.y()}, std::span(&n.runs[i], 1), n.style);
+        runs.push_back(image);
+    }
+    for (size_t i = 0; i < runs.size(); ++i)
+        for (int y = 0; y < runs[i].height(); ++y)
+            for (int x = 0; x < runs[i].width(); ++x)
+                for (size_t j = i + 1; j < runs.size() && isInk(colourAt(runs[i], x, y)); ++j)
+                    QVERIFY2(!near(runs[j], QPointF(x, y), isInk),
+                             qPrintable(QStringLiteral("runs %1 and %2 at %3, %4").arg(i).arg(j).arg(x).arg(y)));
 }
 
 void TestPictures::indexLabelsCompleteTheirLetters_data()

@@ -32,6 +32,16 @@ std::pair<int, int> wholePixels(double lo, double hi)
     return {a, b};
 }
 
+// Runs `paint` with the painter drawing in device pixels instead of the picture's units.
+template <typename Paint>
+void inDevicePixels(QPainter& painter, Paint paint)
+{
+    painter.save();
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    paint();
+    painter.restore();
+}
+
 // Lines along the pixel grid become rectangles of whole device pixels.
 void alignedLine(QPainter& painter, QLineF line, const QColor& color, double width)
 {
@@ -39,11 +49,7 @@ void alignedLine(QPainter& painter, QLineF line, const QColor& color, double wid
     const QRectF exact = painter.deviceTransform().mapRect(QRectF(line.p1() - half, line.p2() + half).normalized());
     const auto [left, right] = wholePixels(exact.left(), exact.right());
     const auto [top, bottom] = wholePixels(exact.top(), exact.bottom());
-    painter.save();
-    const QTransform toDevice = painter.worldTransform().inverted() * painter.deviceTransform();
-    painter.setWorldTransform(toDevice.inverted());
-    painter.fillRect(QRect(left, top, right - left, bottom - top), color);
-    painter.restore();
+    inDevicePixels(painter, [&] { painter.fillRect(QRect(left, top, right - left, bottom - top), color); });
 }
 
 } // namespace

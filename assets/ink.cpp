@@ -106,4 +106,25 @@ void fill(QPainter& painter, const QPolygonF& shape, const QColor& color)
     painter.restore();
 }
 
+void arrow(QPainter& painter, const QRectF& place, double bar, double headLength)
+{
+    const QTransform& t = painter.deviceTransform();
+    const double across = std::hypot(t.m11(), t.m12()); // device pixels a unit becomes
+    const double down = std::hypot(t.m21(), t.m22());
+    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
+    const QRectF exact = t.mapRect(place);
+    const int rows = std::max(1, whole(bar * down));
+    const int flare = std::max(1, whole((exact.height() - rows) / 2)); // head rows above and below the bar
+    const int bottom = whole(exact.bottom());
+    const int top = bottom - rows - 2 * flare;
+    const int right = whole(exact.right());
+    const int neck = right - std::max(4, whole(headLength * across));
+    const int left = whole(exact.left());
+    inDevicePixels(painter, [&] {
+        painter.fillRect(QRect(left, top + flare, neck - left, rows), Qt::black);
+        fill(painter, QPolygonF{QPointF(neck, top), QPointF(right, top + flare + rows / 2.0), QPointF(neck, bottom)},
+             Qt::black);
+    });
+}
+
 } // namespace ink

@@ -31,4 +31,12 @@ void line(QPainter& painter, QLineF line, const QColor& color, double width);
 
 void fill(QPainter& painter, const QPolygonF& shape, const QColor& color);
 
+// A black arrow pointing right across `place`: a bar `bar` units thick and a triangular
+// head `headLength` long and as high as `place`. Where a formula is shown small, such a
+// head smears over two or three partly covered pixels and reads as the end of an
+// overbar; so the arrow lies on whole device pixels, in full black, and its head is
+// never shorter than four pixels nor lower than three, one above and one below the bar.
+// It grows upward from the place's bottom, clear of the letter below.
+void arrow(QPainter& painter, const QRectF& place, double bar, double headLength);
+
 } // namespace ink

@@ -157,21 +157,9 @@ void vectorArrow(QPainter& painter, QPointF origin, QChar letter, const QFont& f
     const double bar = arrowBar * em;
     const double headLength = arrowHeadLength * em;
     const double headHalf = arrowHeadHalf * em;
-    const double y = glyph.top() - gap - headHalf;
     const double length = std::max(0.45 * em, 0.8 * glyph.width());
     const double middle = glyph.center().x() + italicLean * (glyph.height() / 2 + gap + headHalf);
-    const double left = middle - length / 2;
-    const double right = middle + length / 2;
-    const double neck = right - headLength;
-    ink::fill(painter,
-              QPolygonF{{left, y - bar / 2},
-                        {neck, y - bar / 2},
-                        {neck, y - headHalf},
-                        {right, y},
-                        {neck, y + headHalf},
-                        {neck, y + bar / 2},
-                        {left, y + bar / 2}},
-              Qt::black);
+    ink::arrow(painter, {middle - length / 2, glyph.top() - gap - 2 * headHalf, length, 2 * headHalf}, bar, headLength);
 }
 
 double vectorHeight(QChar letter, const QFont& font)

@@ -57,12 +57,14 @@ void alignedLine(QPainter& painter, QLineF line, const QColor& color, double wid
 QFont font(const QString& family, int height, bool bold, bool italic)
 {
     QFont f(family);
-    f.setPixelSize(height);
     f.setBold(bold);
     f.setItalic(italic);
     // Hinting at the drawing's large sizes would shape glyphs for pixels that the
     // stretch to the holder then moves; the outlines scale cleanly.
     f.setHintingPreference(QFont::PreferNoHinting);
+    f.setPixelSize(height);
+    const QFontMetricsF cell(f);
+    f.setPixelSize(static_cast<int>(std::lround(height * height / (cell.ascent() + cell.descent()))));
     return f;
 }
 

@@ -12,8 +12,9 @@ class QPainter;
 // holder's transform may stretch differently across and down.
 namespace ink {
 
-// A text font whose em is `height` units high. The pictures give their text heights as
-// character heights, so the em, not the line's full cell, is what must come out that tall.
+// A text font whose character cell, ascent and descent together, is `height` units
+// high. The pictures give their text heights as a metafile gives a font's height: the
+// cell's, of which the em is a part (nine tenths in Times New Roman).
 QFont font(const QString& family, int height, bool bold = false, bool italic = false);
 
 // The character `unicode` as `font` can show it. The font fontconfig gives for "Symbol"

@@ -1,4 +1,5 @@
 #include "app/fonts.h"
+#include "app/label.h"
 #include "app/units.h"
 #include "assets/pictures.h"
 #include "assets/typeset.h"
@@ -137,6 +138,35 @@ const Neighbours neighbours[] = {
      {5655 / 7016.0 / 15, 495 / 642.0 / 15}},
 };
 
+// The index labels on the two work formulas, as the window places them (twips).
+struct IndexLabel {
+    const char* name;
+    bool total; // on the total-work formula, else the segment's
+    units::TwipsRect twips;
+    const char* caption; // at start
+    bool over;           // stands over its sign rather than after a letter
+};
+
+const IndexLabel indexLabels[] = {
+    {"Labelin: I", false, {7080, 5400, 255, 255}, "n", false},
+    {"Labeln(1): upper limit", false, {7620, 5040, 255, 255}, "n", false},
+    {"Labeln(0): lower limit", false, {7560, 5880, 315, 255}, "n-1", false},
+    {"Labeln(2): over the sum", true, {7080, 6240, 375, 255}, "n", true},
+    {"Labeln(3): I", true, {7440, 6660, 375, 255}, "n", false},
+    {"Labeln(4): upper limit", true, {7920, 6240, 435, 255}, "n", false},
+    {"Labeln(5): lower limit", true, {7860, 7020, 255, 255}, "1", false},
+};
+
+units::TwipsRect workFormulaHolder(bool total)
+{
+    return total ? units::TwipsRect{6900, 6120, 2175, 1155} : units::TwipsRect{6900, 4800, 2415, 1275};
+}
+
+QFont indexFont()
+{
+    return fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -158,6 +188,8 @@ private slots:
     void runsNeverTouch();
     void indexLabelsCompleteTheirLetters_data();
     void indexLabelsCompleteTheirLetters();
+    void indexCaptionsClearTheirFormula_data();
+    void indexCaptionsClearTheirFormula();
     void diagramAxesCrossAtTheFieldOrigin();
     void sharperAtPixelRatioTwo_data();
     void sharperAtPixelRatioTwo();
@@ -431,17 +463,9 @@ void TestPictures::runsNeverTouch()
 
 void TestPictures::indexLabelsCompleteTheirLetters_data()
 {
-    QTest::addColumn<bool>("total");    // on the total-work formula, else the segment's
-    QTest::addColumn<QPointF>("label"); // the label's top-left corner in twips
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("over"); // stands over its sign rather than after a letter
-    QTest::newRow("Labelin: I") << false << QPointF(7080, 5400) << "n" << false;
-    QTest::newRow("Labeln(1): upper limit") << false << QPointF(7620, 5040) << "n" << false;
-    QTest::newRow("Labeln(0): lower limit") << false << QPointF(7560, 5880) << "n-1" << false;
-    QTest::newRow("Labeln(2): over the sum") << true << QPointF(7080, 6240) << "n" << true;
-    QTest::newRow("Labeln(3): I") << true << QPointF(7440, 6660) << "n" << false;
-    QTest::newRow("Labeln(4): upper limit") << true << QPointF(7920, 6240) << "n" << false;
-    QTest::newRow("Labeln(5): lower limit") << true << QPointF(7860, 7020) << "1" << false;
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(indexLabels)); ++i)
+        QTest::newRow(indexLabels[i].name) << i;
 }
 
 // The label's text must not touch the formula's ink, and the letter it indexes must
@@ -449,26 +473,57 @@ void TestPictures::indexLabelsCompleteTheirLetters_data()
 // to its baseline), or, for the sum's upper bound, the sign must lie right under it.
 void TestPictures::indexLabelsCompleteTheirLetters()
 {
-    QFETCH(bool, total);
-    QFETCH(QPointF, label);
-    QFETCH(QString, caption);
-    QFETCH(bool, over);
-    const units::TwipsRect holder =
-        total ? units::TwipsRect{6900, 6120, 2175, 1155} : units::TwipsRect{6900, 4800, 2415, 1275};
-    const QRect holderPixels = units::pixelGeometry(holder);
-    const QImage image = render(total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size());
+    QFETCH(int, row);
+    const IndexLabel& label = indexLabels[row];
+    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
+    const QImage image = render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size());
 
-    const QFont font = fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
-    const QFontMetricsF metrics(font);
-    const QPoint corner =
-        units::pixelGeometry({float(label.x()), float(label.y()), 0, 0}).topLeft() - holderPixels.topLeft();
-    const QRect glyphs =
-        metrics.tightBoundingRect(caption).translated(corner + QPointF(0, metrics.ascent())).toAlignedRect();
+    const QFontMetricsF metrics(indexFont());
+    const QPoint corner = units::pixelGeometry(label.twips).topLeft() - holderPixels.topLeft();
+    const QRect glyphs = metrics.tightBoundingRect(QString::fromUtf8(label.caption))
+                             .translated(corner + QPointF(0, metrics.ascent()))
+                             .toAlignedRect();
 
     QVERIFY(!anyIn(image, glyphs, isInk));
-    const QRect beside = over ? QRect(glyphs.left(), glyphs.bottom() + 1, glyphs.width(), 10)
-                              : QRect(glyphs.left() - 4, glyphs.top() - 10, 4, glyphs.height() + 10);
+    const QRect beside = label.over ? QRect(glyphs.left(), glyphs.bottom() + 1, glyphs.width(), 10)
+                                    : QRect(glyphs.left() - 4, glyphs.top() - 10, 4, glyphs.height() + 10);
     QVERIFY(anyIn(image, beside, isInk));
+}
+
+void TestPictures::indexCaptionsClearTheirFormula_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<qreal>("ratio");
+    for (int i = 0; i < int(std::size(indexLabels)); ++i)
+        for (qreal ratio : {1, 2})
+            QTest::addRow("%s, ratio %g", indexLabels[i].name, ratio) << i << ratio;
+}
+
+// From the first segment on the labels show numbers, whose digits stand taller than an
+// "n"; numbers of four and five digits the label cuts off at its right edge. No ink of
+// a caption lies on or next to ink of the formula.
+void TestPictures::indexCaptionsClearTheirFormula()
+{
+    QFETCH(int, row);
+    QFETCH(qreal, ratio);
+    const IndexLabel& label = indexLabels[row];
+    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
+    const QImage formula =
+        render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size(), ratio);
+    Label shown(nullptr, QStringLiteral("index"), label.twips, {}, indexFont());
+    const QPoint corner = shown.pos() - holderPixels.topLeft();
+    for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
+        shown.setCaption(QString::fromLatin1(caption));
+        QImage text(formula.size(), QImage::Format_ARGB32_Premultiplied);
+        text.setDevicePixelRatio(ratio);
+        text.fill(Qt::transparent);
+        shown.render(&text, corner, {}, {});
+        for (int y = 0; y < text.height(); ++y)
+            for (int x = 0; x < text.width(); ++x)
+                if (isInk(colourAt(text, x, y)))
+                    QVERIFY2(!near(formula, QPointF(x, y), isInk),
+                             qPrintable(QStringLiteral("\"%1\" at %2, %3").arg(caption).arg(x).arg(y)));
+    }
 }
 
 void TestPictures::diagramAxesCrossAtTheFieldOrigin()

@@ -6,6 +6,7 @@
 #include "app/hover_text.h"
 #include "app/key_filter.h"
 #include "assets/pictures.h"
+#include "tracing/geometry.h"
 
 #include <QAbstractItemView>
 #include <QGuiApplication>
@@ -199,7 +200,10 @@ void Formfeld1::createControls()
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Koordinatensystem"));
     Picture1 = new PictureBox(this, QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF);
-    Picture1->setPicture(&pictures::diagramAxes(), pictures::diagramAxesPlacement(Picture1->size()));
+    // The axes cross where the diagram draws the field origin: 3360 twips from the field
+    // picture's corner both ways, at no work.
+    const QPointF diagramOrigin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));
+    Picture1->setPicture(&pictures::diagramAxes(), pictures::diagramAxesPlacement(Picture1->size(), diagramOrigin));
     Command1 = button(this, QStringLiteral("Command1"), {10740, 6420, 1035, 495}, QStringLiteral("Energie"));
 
     setTabOrder(Commandloschen, Combo1);

@@ -15,10 +15,10 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, units::TwipsRect tw
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const Picture* picture, const QTransform& placement)
+void PictureBox::setPicture(const Picture* picture, QList<PicturePart> parts)
 {
     picture_ = picture;
-    placement_ = placement;
+    parts_ = std::move(parts);
     canvas_ = {};
     update();
 }
@@ -58,10 +58,11 @@ const QImage& PictureBox::canvas()
         return canvas_;
     canvas_ = screen_image::blank(*this, Qt::transparent);
     QPainter painter(&canvas_);
-    if (picture_) {
+    for (const PicturePart& part : parts_) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setTransform(placement_);
+        painter.setClipRect(part.clip);
+        painter.setTransform(part.transform);
         picture_->draw(painter);
         painter.restore();
     }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "app/units.h"
+#include "assets/pictures.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QWidget>
 
 #include <vector>
-
-struct Picture;
 
 // A picture box: a design-time picture with lines drawn over it at run time, in pixels.
 // What is drawn stays until Cls, whether the box is hidden, shown or covered meanwhile.
@@ -22,7 +21,7 @@ public:
 
     PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor);
 
-    void setPicture(const Picture* picture, const QTransform& placement);
+    void setPicture(const Picture* picture, QList<PicturePart> parts);
     void Line(QLineF line); // in the foreground colour
     void Line(QLineF line, uint32_t bgr);
     void Cls();
@@ -40,7 +39,7 @@ private:
     units::TwipsRect twips_;
     uint32_t foreColor_;
     const Picture* picture_ = nullptr;
-    QTransform placement_;
+    QList<PicturePart> parts_;
     std::vector<DrawnLine> drawn_;
     QImage canvas_; // the picture and every drawn line, at the box's pixel ratio
 };

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 Shape::Shape(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t borderColor)
     : QWidget(parent), twips_(twips), borderColor_(borderColor)
 {
@@ -18,15 +21,25 @@ void Shape::setBorderColor(uint32_t bgr)
     update();
 }
 
+// A smoothed outline at fractional places spreads over two pixels of partial strength,
+// and a light colour on the light background all but vanishes. Snapped to whole device
+// pixels and drawn unsmoothed, every pixel of the outline has the shape's own colour.
 void Shape::paintEvent(QPaintEvent*)
 {
-    // The circle sits at its exact twips position, not at the whole pixels of the widget.
-    const QRectF exact = units::pixels(twips_).translated(-pos());
-    const double diameter = std::min(exact.width(), exact.height()) - 1;
-    QRectF circle(0, 0, diameter, diameter);
-    circle.moveCenter(exact.center());
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF exact = toDevice.mapRect(units::pixels(twips_).translated(-pos()));
+    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
+    // The control's own whole pixels may round the other way: it clips at them.
+    const QRect box = QRect(QPoint(whole(exact.left()), whole(exact.top())),
+                            QPoint(whole(exact.right()) - 1, whole(exact.bottom()) - 1)) &
+                      toDevice.mapRect(QRectF(rect())).toAlignedRect();
+    // A circle in the middle of its rectangle. Unsmoothed, an ellipse covers one pixel
+    // more than its rectangle's size.
+    const int diameter = std::min(box.width(), box.height());
+    const QRect circle(box.left() + (box.width() - diameter) / 2, box.top() + (box.height() - diameter) / 2,
+                       diameter - 1, diameter - 1);
+    painter.setWorldTransform(toDevice.inverted(), true);
     painter.setPen(QPen(units::fromBgr(borderColor_), 1));
     painter.drawEllipse(circle);
 }

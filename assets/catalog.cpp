@@ -48,8 +48,8 @@ const std::array<Picture, 7> formulas{{
     {{16808, 3118}, {0, 1632, 6723, 1247}, formulaPicture<7>},
 }};
 
-const Picture segment{{4085, 3717}, {3062, 96, 1634, 1487}, work::drawSegment};
-const Picture total{{4925, 3717}, {2774, 1776, 1970, 1487}, work::drawTotal};
+const Picture segment{{4085, 3717}, work::segmentExtent, work::drawSegment};
+const Picture total{{4925, 3717}, work::totalExtent, work::drawTotal};
 const Picture diagram{{6521, 5964}, axes::extent, axes::draw};
 
 } // namespace
@@ -79,9 +79,9 @@ const Picture& diagramAxes()
     return diagram;
 }
 
-QTransform diagramAxesPlacement(const QSizeF& box)
+QList<PicturePart> diagramAxesPlacement(const QSizeF& box, QPointF origin)
 {
-    return axes::placement(box);
+    return axes::placement(box, origin);
 }
 
 } // namespace pictures

@@ -1,11 +1,10 @@
 #include "assets/diagram_axes.h"
 
 #include "assets/ink.h"
-#include "tracing/geometry.h"
 
 #include <QPainter>
 
-#include <algorithm>
+#include <cmath>
 
 namespace axes {
 
@@ -48,17 +47,27 @@ void draw(QPainter& painter)
         ink::line(painter, {frame[i], frame[i + 1]}, olive, lineWidth);
 }
 
-QTransform placement(const QSizeF& box)
+// The crossing does not sit in the middle of the box, so no single stretch both puts it
+// on the origin and reaches every edge. Each quarter of the picture is stretched onto
+// its own quarter of the box instead: the picture covers the box, its frame on the box's
+// edges. The left quarters stretch across as much more as keeps the slanting axis, which
+// runs through the lower left and the upper right, straight; what that pushes past the
+// box's left edge is blank.
+QList<PicturePart> placement(const QSizeF& box, QPointF origin)
 {
-    // The field origin, 3360 twips from the field picture's corner both ways, at no work.
-    const QPointF origin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));
-    // Each direction takes the largest scale that keeps both sides of the crossing inside.
-    const double sx = std::min(origin.x() / (crossing.x() - extent.left()),
-                               (box.width() - origin.x()) / (extent.right() - crossing.x()));
-    const double sy = std::min(origin.y() / (crossing.y() - extent.top()),
-                               (box.height() - origin.y()) / (extent.bottom() - crossing.y()));
-    return QTransform::fromTranslate(-crossing.x(), -crossing.y()) * QTransform::fromScale(sx, sy) *
-           QTransform::fromTranslate(origin.x(), origin.y());
+    const double right = (box.width() - origin.x()) / (extent.right() - crossing.x());
+    const double up = origin.y() / (crossing.y() - extent.top());
+    const double down = (box.height() - origin.y()) / (extent.bottom() - crossing.y());
+    const double left = right * down / up;
+    const auto part = [&](QRectF clip, double sx, double sy) {
+        return PicturePart{clip, QTransform::fromTranslate(-crossing.x(), -crossing.y()) *
+                                     QTransform::fromScale(sx, sy) * QTransform::fromTranslate(origin.x(), origin.y())};
+    };
+    // The quarters meet on whole pixels, each axis line inside one of them.
+    const QPointF split(std::round(origin.x()), std::round(origin.y()));
+    const QPointF corner(box.width(), box.height());
+    return {part({{0, 0}, split}, left, up), part({{split.x(), 0}, QPointF(corner.x(), split.y())}, right, up),
+            part({{0, split.y()}, QPointF(split.x(), corner.y())}, left, down), part({split, corner}, right, down)};
 }
 
 } // namespace axes

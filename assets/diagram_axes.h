@@ -1,8 +1,10 @@
 #pragma once
 
+#include "assets/pictures.h"
+
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
-#include <QTransform>
 
 class QPainter;
 
@@ -14,9 +16,9 @@ inline constexpr QRectF extent(0, 0, 32670, 29808);
 
 void draw(QPainter& painter);
 
-// Maps the axes' units into a box of `box` pixels so that their crossing falls where
-// the work diagram draws the field origin, as large as the box allows without cutting
-// any of the picture off.
-QTransform placement(const QSizeF& box);
+// Maps the axes' units into a box of `box` pixels so that their crossing falls on
+// `origin`, the box pixel where the work diagram draws the field origin, as large as the
+// box allows without cutting any of the picture off.
+QList<PicturePart> placement(const QSizeF& box, QPointF origin);
 
 } // namespace axes

@@ -32,6 +32,16 @@ std::pair<int, int> wholePixels(double lo, double hi)
     return {a, b};
 }
 
+// Runs `paint` with the painter drawing in device pixels instead of the picture's units.
+template <typename Paint>
+void inDevicePixels(QPainter& painter, Paint paint)
+{
+    painter.save();
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    paint();
+    painter.restore();
+}
+
 // Lines along the pixel grid become rectangles of whole device pixels.
 void alignedLine(QPainter& painter, QLineF line, const QColor& color, double width)
 {
@@ -39,11 +49,7 @@ void alignedLine(QPainter& painter, QLineF line, const QColor& color, double wid
     const QRectF exact = painter.deviceTransform().mapRect(QRectF(line.p1() - half, line.p2() + half).normalized());
     const auto [left, right] = wholePixels(exact.left(), exact.right());
     const auto [top, bottom] = wholePixels(exact.top(), exact.bottom());
-    painter.save();
-    const QTransform toDevice = painter.worldTransform().inverted() * painter.deviceTransform();
-    painter.setWorldTransform(toDevice.inverted());
-    painter.fillRect(QRect(left, top, right - left, bottom - top), color);
-    painter.restore();
+    inDevicePixels(painter, [&] { painter.fillRect(QRect(left, top, right - left, bottom - top), color); });
 }
 
 } // namespace
@@ -51,12 +57,14 @@ void alignedLine(QPainter& painter, QLineF line, const QColor& color, double wid
 QFont font(const QString& family, int height, bool bold, bool italic)
 {
     QFont f(family);
-    f.setPixelSize(height);
     f.setBold(bold);
     f.setItalic(italic);
     // Hinting at the drawing's large sizes would shape glyphs for pixels that the
     // stretch to the holder then moves; the outlines scale cleanly.
     f.setHintingPreference(QFont::PreferNoHinting);
+    f.setPixelSize(height);
+    const QFontMetricsF cell(f);
+    f.setPixelSize(static_cast<int>(std::lround(height * height / (cell.ascent() + cell.descent()))));
     return f;
 }
 
@@ -98,6 +106,27 @@ void fill(QPainter& painter, const QPolygonF& shape, const QColor& color)
     painter.setBrush(color);
     painter.drawPolygon(shape);
     painter.restore();
+}
+
+void arrow(QPainter& painter, const QRectF& place, double bar, double headLength)
+{
+    const QTransform& t = painter.deviceTransform();
+    const double across = std::hypot(t.m11(), t.m12()); // device pixels a unit becomes
+    const double down = std::hypot(t.m21(), t.m22());
+    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
+    const QRectF exact = t.mapRect(place);
+    const int rows = std::max(1, whole(bar * down));
+    const int flare = std::max(1, whole((exact.height() - rows) / 2)); // head rows above and below the bar
+    const int bottom = whole(exact.bottom());
+    const int top = bottom - rows - 2 * flare;
+    const int right = whole(exact.right());
+    const int neck = right - std::max(4, whole(headLength * across));
+    const int left = whole(exact.left());
+    inDevicePixels(painter, [&] {
+        painter.fillRect(QRect(left, top + flare, neck - left, rows), Qt::black);
+        fill(painter, QPolygonF{QPointF(neck, top), QPointF(right, top + flare + rows / 2.0), QPointF(neck, bottom)},
+             Qt::black);
+    });
 }
 
 } // namespace ink

@@ -12,8 +12,9 @@ class QPainter;
 // holder's transform may stretch differently across and down.
 namespace ink {
 
-// A text font whose em is `height` units high. The pictures give their text heights as
-// character heights, so the em, not the line's full cell, is what must come out that tall.
+// A text font whose character cell, ascent and descent together, is `height` units
+// high. The pictures give their text heights as a metafile gives a font's height: the
+// cell's, of which the em is a part (nine tenths in Times New Roman).
 QFont font(const QString& family, int height, bool bold = false, bool italic = false);
 
 // The character `unicode` as `font` can show it. The font fontconfig gives for "Symbol"
@@ -30,5 +31,13 @@ double text(QPainter& painter, QPointF origin, const QString& text, const QFont&
 void line(QPainter& painter, QLineF line, const QColor& color, double width);
 
 void fill(QPainter& painter, const QPolygonF& shape, const QColor& color);
+
+// A black arrow pointing right across `place`: a bar `bar` units thick and a triangular
+// head `headLength` long and as high as `place`. Where a formula is shown small, such a
+// head smears over two or three partly covered pixels and reads as the end of an
+// overbar; so the arrow lies on whole device pixels, in full black, and its head is
+// never shorter than four pixels nor lower than three, one above and one below the bar.
+// It grows upward from the place's bottom, clear of the letter below.
+void arrow(QPainter& painter, const QRectF& place, double bar, double headLength);
 
 } // namespace ink

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QTransform>
@@ -15,6 +17,13 @@ struct Picture {
     void (*draw)(QPainter&);
 };
 
+// Part of a picture as its holder shows it: drawn through `transform`, clipped to
+// `clip`, both in the holder's pixels.
+struct PicturePart {
+    QRectF clip;
+    QTransform transform;
+};
+
 namespace pictures {
 
 const Picture& field(int entry);   // entries 0 to 7 of the field list
@@ -23,7 +32,8 @@ const Picture& segmentWork();      // the work of one segment, beside its read-o
 const Picture& totalWork();        // the work of the whole path, beside its read-out
 const Picture& diagramAxes();      // the axes of the work diagram
 
-// Where the axes picture lies in a box of the given size in pixels.
-QTransform diagramAxesPlacement(const QSizeF& box);
+// How a box of the given size in pixels shows the axes picture: their crossing on
+// `origin`, the pixel at which the diagram draws the field origin.
+QList<PicturePart> diagramAxesPlacement(const QSizeF& box, QPointF origin);
 
 } // namespace pictures

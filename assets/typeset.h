@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <span>
+#include <vector>
 
 class QPainter;
 
@@ -39,6 +40,9 @@ struct Style {
 
 QFont font(const Run& run, const Style& style);
 double width(std::span<const Run> runs, const Style& style);
+
+// Where along the baseline each run starts when the runs are set from `origin` on.
+std::vector<double> starts(QPointF origin, std::span<const Run> runs, const Style& style);
 
 // Draws the runs from `origin` on; returns where the baseline ends.
 double draw(QPainter& painter, QPointF origin, std::span<const Run> runs, const Style& style);

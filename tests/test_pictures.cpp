@@ -1,6 +1,9 @@
 #include "app/fonts.h"
+#include "app/label.h"
 #include "app/units.h"
 #include "assets/pictures.h"
+#include "assets/typeset.h"
+#include "tracing/geometry.h"
 
 #include <QPainter>
 #include <QTest>
@@ -115,6 +118,55 @@ void openHeadProbes(QPointF tip, double angle, QList<QPointF>& ink, QList<QPoint
     clear << tip + 0.078 * d + 0.045 * n << tip + 0.078 * d - 0.045 * n;
 }
 
+// Runs that stand side by side in the formulas, where letters lean into each other, and
+// the pixels a unit becomes across and down where the window shows them smallest.
+struct Neighbours {
+    const char* name;
+    typeset::Style style;
+    std::vector<typeset::Run> runs;
+    QSizeF scale;
+};
+
+const Neighbours neighbours[] = {
+    {"formulas 4, 5 and 7: e with subscript y, then the bracket",
+     {true},
+     {typeset::vector("e"), typeset::subscript("y"), typeset::word(")")},
+     {3735 / 6723.0 / 15, 735 / 1247.0 / 15}},
+    {"formula 2: k with subscript y",
+     {false},
+     {typeset::word("k"), typeset::subscript("y")},
+     {5655 / 7016.0 / 15, 495 / 642.0 / 15}},
+};
+
+// The index labels on the two work formulas, as the window places them (twips).
+struct IndexLabel {
+    const char* name;
+    bool total; // on the total-work formula, else the segment's
+    units::TwipsRect twips;
+    const char* caption; // at start
+    bool over;           // stands over its sign rather than after a letter
+};
+
+const IndexLabel indexLabels[] = {
+    {"Labelin: I", false, {7080, 5400, 255, 255}, "n", false},
+    {"Labeln(1): upper limit", false, {7620, 5040, 255, 255}, "n", false},
+    {"Labeln(0): lower limit", false, {7560, 5880, 315, 255}, "n-1", false},
+    {"Labeln(2): over the sum", true, {7080, 6240, 375, 255}, "n", true},
+    {"Labeln(3): I", true, {7440, 6660, 375, 255}, "n", false},
+    {"Labeln(4): upper limit", true, {7920, 6240, 435, 255}, "n", false},
+    {"Labeln(5): lower limit", true, {7860, 7020, 255, 255}, "1", false},
+};
+
+units::TwipsRect workFormulaHolder(bool total)
+{
+    return total ? units::TwipsRect{6900, 6120, 2175, 1155} : units::TwipsRect{6900, 4800, 2415, 1275};
+}
+
+QFont indexFont()
+{
+    return fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -132,8 +184,12 @@ private slots:
     void formulasStayInsideTheirExtents_data();
     void formulasStayInsideTheirExtents();
     void entryZeroHasNoFormula();
+    void runsNeverTouch_data();
+    void runsNeverTouch();
     void indexLabelsCompleteTheirLetters_data();
     void indexLabelsCompleteTheirLetters();
+    void indexCaptionsClearTheirFormula_data();
+    void indexCaptionsClearTheirFormula();
     void diagramAxesCrossAtTheFieldOrigin();
     void sharperAtPixelRatioTwo_data();
     void sharperAtPixelRatioTwo();
@@ -367,19 +423,49 @@ void TestPictures::entryZeroHasNoFormula()
         QVERIFY(pictures::formula(entry) != nullptr);
 }
 
+void TestPictures::runsNeverTouch_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<qreal>("ratio");
+    for (int i = 0; i < int(std::size(neighbours)); ++i)
+        for (qreal ratio : {1, 2})
+            QTest::addRow("%s, ratio %g", neighbours[i].name, ratio) << i << ratio;
+}
+
+// Each run drawn alone where the formula sets it: no ink of one run on or next to ink of
+// another.
+void TestPictures::runsNeverTouch()
+{
+    QFETCH(int, row);
+    QFETCH(qreal, ratio);
+    const Neighbours& n = neighbours[row];
+    const QPointF origin(100, 600);
+    const std::vector<double> at = typeset::starts(origin, n.runs, n.style);
+    const QSize size(int((typeset::width(n.runs, n.style) + 200) * n.scale.width()) + 1, int(900 * n.scale.height()));
+    std::vector<QImage> runs;
+    for (size_t i = 0; i < n.runs.size(); ++i) {
+        QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(n.scale.width(), n.scale.height());
+        typeset::draw(painter, {at[i], origin.y()}, std::span(&n.runs[i], 1), n.style);
+        runs.push_back(image);
+    }
+    for (size_t i = 0; i < runs.size(); ++i)
+        for (int y = 0; y < runs[i].height(); ++y)
+            for (int x = 0; x < runs[i].width(); ++x)
+                for (size_t j = i + 1; j < runs.size() && isInk(colourAt(runs[i], x, y)); ++j)
+                    QVERIFY2(!near(runs[j], QPointF(x, y), isInk),
+                             qPrintable(QStringLiteral("runs %1 and %2 at %3, %4").arg(i).arg(j).arg(x).arg(y)));
+}
+
 void TestPictures::indexLabelsCompleteTheirLetters_data()
 {
-    QTest::addColumn<bool>("total");    // on the total-work formula, else the segment's
-    QTest::addColumn<QPointF>("label"); // the label's top-left corner in twips
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("over"); // stands over its sign rather than after a letter
-    QTest::newRow("Labelin: I") << false << QPointF(7080, 5400) << "n" << false;
-    QTest::newRow("Labeln(1): upper limit") << false << QPointF(7620, 5040) << "n" << false;
-    QTest::newRow("Labeln(0): lower limit") << false << QPointF(7560, 5880) << "n-1" << false;
-    QTest::newRow("Labeln(2): over the sum") << true << QPointF(7080, 6240) << "n" << true;
-    QTest::newRow("Labeln(3): I") << true << QPointF(7440, 6660) << "n" << false;
-    QTest::newRow("Labeln(4): upper limit") << true << QPointF(7920, 6240) << "n" << false;
-    QTest::newRow("Labeln(5): lower limit") << true << QPointF(7860, 7020) << "1" << false;
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(indexLabels)); ++i)
+        QTest::newRow(indexLabels[i].name) << i;
 }
 
 // The label's text must not touch the formula's ink, and the letter it indexes must
@@ -387,46 +473,88 @@ void TestPictures::indexLabelsCompleteTheirLetters_data()
 // to its baseline), or, for the sum's upper bound, the sign must lie right under it.
 void TestPictures::indexLabelsCompleteTheirLetters()
 {
-    QFETCH(bool, total);
-    QFETCH(QPointF, label);
-    QFETCH(QString, caption);
-    QFETCH(bool, over);
-    const units::TwipsRect holder =
-        total ? units::TwipsRect{6900, 6120, 2175, 1155} : units::TwipsRect{6900, 4800, 2415, 1275};
-    const QRect holderPixels = units::pixelGeometry(holder);
-    const QImage image = render(total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size());
+    QFETCH(int, row);
+    const IndexLabel& label = indexLabels[row];
+    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
+    const QImage image = render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size());
 
-    const QFont font = fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
-    const QFontMetricsF metrics(font);
-    const QPoint corner =
-        units::pixelGeometry({float(label.x()), float(label.y()), 0, 0}).topLeft() - holderPixels.topLeft();
-    const QRect glyphs =
-        metrics.tightBoundingRect(caption).translated(corner + QPointF(0, metrics.ascent())).toAlignedRect();
+    const QFontMetricsF metrics(indexFont());
+    const QPoint corner = units::pixelGeometry(label.twips).topLeft() - holderPixels.topLeft();
+    const QRect glyphs = metrics.tightBoundingRect(QString::fromUtf8(label.caption))
+                             .translated(corner + QPointF(0, metrics.ascent()))
+                             .toAlignedRect();
 
     QVERIFY(!anyIn(image, glyphs, isInk));
-    const QRect beside = over ? QRect(glyphs.left(), glyphs.bottom() + 1, glyphs.width(), 10)
-                              : QRect(glyphs.left() - 4, glyphs.top() - 10, 4, glyphs.height() + 10);
+    const QRect beside = label.over ? QRect(glyphs.left(), glyphs.bottom() + 1, glyphs.width(), 10)
+                                    : QRect(glyphs.left() - 4, glyphs.top() - 10, 4, glyphs.height() + 10);
     QVERIFY(anyIn(image, beside, isInk));
+}
+
+void TestPictures::indexCaptionsClearTheirFormula_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<qreal>("ratio");
+    for (int i = 0; i < int(std::size(indexLabels)); ++i)
+        for (qreal ratio : {1, 2})
+            QTest::addRow("%s, ratio %g", indexLabels[i].name, ratio) << i << ratio;
+}
+
+// From the first segment on the labels show numbers, whose digits stand taller than an
+// "n"; numbers of four and five digits the label cuts off at its right edge. No ink of
+// a caption lies on or next to ink of the formula.
+void TestPictures::indexCaptionsClearTheirFormula()
+{
+    QFETCH(int, row);
+    QFETCH(qreal, ratio);
+    const IndexLabel& label = indexLabels[row];
+    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
+    const QImage formula =
+        render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size(), ratio);
+    Label shown(nullptr, QStringLiteral("index"), label.twips, {}, indexFont());
+    const QPoint corner = shown.pos() - holderPixels.topLeft();
+    for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
+        shown.setCaption(QString::fromLatin1(caption));
+        QImage text(formula.size(), QImage::Format_ARGB32_Premultiplied);
+        text.setDevicePixelRatio(ratio);
+        text.fill(Qt::transparent);
+        shown.render(&text, corner, {}, {});
+        for (int y = 0; y < text.height(); ++y)
+            for (int x = 0; x < text.width(); ++x)
+                if (isInk(colourAt(text, x, y)))
+                    QVERIFY2(!near(formula, QPointF(x, y), isInk),
+                             qPrintable(QStringLiteral("\"%1\" at %2, %3").arg(caption).arg(x).arg(y)));
+    }
 }
 
 void TestPictures::diagramAxesCrossAtTheFieldOrigin()
 {
     const QSizeF box(297, 269); // Picture1, 4455 x 4035 twips
     const Picture& axes = pictures::diagramAxes();
-    const QTransform placement = pictures::diagramAxesPlacement(box);
-    // The crossing (16307, 14910) goes where the diagram draws the field origin at no work.
-    const QPointF crossing = placement.map(QPointF(16307, 14910));
-    QVERIFY(std::abs(crossing.x() - 149.14) < 0.01 && std::abs(crossing.y() - 129.86) < 0.01);
-    const QRectF placed = placement.mapRect(axes.extent);
-    QVERIFY(QRectF(QPointF(0, 0), box).adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(placed));
-
+    const QPointF origin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));
     QImage image(box.toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(placement);
-    axes.draw(painter);
+    for (const PicturePart& part : pictures::diagramAxesPlacement(box, origin)) {
+        // The crossing (16307, 14910) goes where the diagram draws the field origin at no work.
+        const QPointF crossing = part.transform.map(QPointF(16307, 14910));
+        QVERIFY(std::abs(crossing.x() - 149.14) < 0.01 && std::abs(crossing.y() - 129.86) < 0.01);
+        painter.save();
+        painter.setClipRect(part.clip);
+        painter.setTransform(part.transform);
+        axes.draw(painter);
+        painter.restore();
+    }
     painter.end();
+    // The picture covers the whole box, its olive frame along the top, right and bottom
+    // edges, so none of the box's own background shows.
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(colourAt(image, x, y).alpha() == 255, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    const QColor olive(128, 128, 0);
+    QCOMPARE(colourAt(image, 60, 0), olive);
+    QCOMPARE(colourAt(image, 60, image.height() - 1), olive);
+    QCOMPARE(colourAt(image, image.width() - 1, 60), olive);
     QVERIFY(isBlack(colourAt(image, 149, 130)));
     for (int x : {40, 100, 200, 250})
         QVERIFY(std::abs(runMiddle(image, {x, 130}, {0, 1}, isBlack) - 129.86) <= 1);

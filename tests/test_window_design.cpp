@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include <cmath>
+#include <numbers>
+
 using units::TwipsRect;
 
 // The window as it starts: every control as the window's description gives it.
@@ -15,6 +18,8 @@ private slots:
     void controls();
     void stackingOrder();
     void colours();
+    void circlesInTheirExactColour_data();
+    void circlesInTheirExactColour();
     void fonts();
     void listShowsItsTextWithNoEntryChosen();
     void windowSizeTitleAndPlace();
@@ -189,6 +194,52 @@ void TestWindowDesign::colours()
         QCOMPARE(form->Shapezylinder(i)->borderColor(), 0x00C000u);
     for (int16_t i = 0; i < 6; ++i)
         QCOMPARE(form->Shapekugel(i)->borderColor(), 0x00C000u);
+}
+
+void TestWindowDesign::circlesInTheirExactColour_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("pixel ratio 1") << qreal(1);
+    QTest::newRow("pixel ratio 2") << qreal(2);
+}
+
+// Each circle drawn alone: at 720 points of its ideal outline, which runs half a device
+// pixel inside the shape's rectangle, a pixel within one device pixel must have the
+// outline's exact colour. 99 % of the points must: nothing covers the outline here, but
+// the snapped outline may stray a little further at a few points, where the control's
+// whole pixels clip it; a smoothed outline fails by far (at ratio 1 it reaches the
+// colour at about 1 % of the points, at ratio 2 at about 80 %).
+void TestWindowDesign::circlesInTheirExactColour()
+{
+    QFETCH(qreal, ratio);
+    constexpr int points = 720;
+    for (const ControlArray<Shape>* array : {&form->Shapekugel, &form->Shapezylinder})
+        for (int16_t i = 0; i < array->size(); ++i) {
+            Shape* shape = (*array)(i);
+            QImage image((QSizeF(shape->size()) * ratio).toSize(), QImage::Format_ARGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            shape->render(&image, {}, {}, {});
+            const QColor colour = units::fromBgr(shape->borderColor());
+            const units::TwipsRect t = shape->twipsRect();
+            const QPointF centre =
+                (units::pixels(QPointF(t.left + t.width / 2, t.top + t.height / 2)) - QPointF(shape->pos())) * ratio;
+            const double radius = units::pixels(t.width) / 2 * ratio - 0.5;
+            int exact = 0;
+            for (int k = 0; k < points; ++k) {
+                const double a = 2 * std::numbers::pi * k / points;
+                const QPointF q = centre + radius * QPointF(std::cos(a), std::sin(a));
+                const QPoint p(int(std::floor(q.x())), int(std::floor(q.y())));
+                bool found = false;
+                for (int dy = -1; dy <= 1 && !found; ++dy)
+                    for (int dx = -1; dx <= 1 && !found; ++dx)
+                        found =
+                            image.rect().contains(p + QPoint(dx, dy)) && image.pixelColor(p + QPoint(dx, dy)) == colour;
+                exact += found;
+            }
+            QVERIFY2(exact >= points * 99 / 100,
+                     qPrintable(QStringLiteral("%1: %2 of %3 points").arg(shape->objectName()).arg(exact).arg(points)));
+        }
 }
 
 void TestWindowDesign::fonts()

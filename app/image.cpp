@@ -33,13 +33,21 @@ const QImage& Image::rendering()
         return cache_;
     cache_ = screen_image::blank(*this, Qt::transparent);
     QPainter painter(&cache_);
+    drawStretched(painter, *picture_, rect());
+    return cache_;
+}
+
+void drawStretched(QPainter& painter, const Picture& picture, const QRectF& target)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF extent = picture_->extent;
-    painter.scale(width() / extent.width(), height() / extent.height());
+    const QRectF extent = picture.extent;
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / extent.width(), target.height() / extent.height());
     painter.translate(-extent.topLeft());
-    picture_->draw(painter);
-    return cache_;
+    picture.draw(painter);
+    painter.restore();
 }
 
 void Image::paintEvent(QPaintEvent*)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
 class QTabletEvent;
 class QTouchEvent;
 struct Picture;
@@ -47,3 +48,7 @@ private:
     QPointF lastGlobal_;
     TouchPress touch_;
 };
+
+// Draws `picture` as an image control shows it: its extent stretched onto `target`,
+// independently in x and y, smoothed.
+void drawStretched(QPainter& painter, const Picture& picture, const QRectF& target);

@@ -1,11 +1,14 @@
 #include "app/fonts.h"
+#include "app/image.h"
 #include "app/label.h"
 #include "app/units.h"
 #include "assets/pictures.h"
 #include "assets/typeset.h"
 #include "tracing/geometry.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -27,12 +30,7 @@ QImage render(const Picture& picture, QSize size, qreal ratio = 1, QRectF target
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF e = picture.extent;
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / e.width(), target.height() / e.height());
-    painter.translate(-e.topLeft());
-    picture.draw(painter);
+    drawStretched(painter, picture, target);
     return image;
 }
 
@@ -571,8 +569,8 @@ void TestPictures::sharperAtPixelRatioTwo_data()
     QTest::newRow("segment work") << &pictures::segmentWork() << QSize(161, 85);
 }
 
-// Drawn at ratio 2 the edges are hard; the ratio-1 rendering blown up to the same size
-// has soft ones. Count the neighbouring pixel pairs whose coverage jumps by half.
+// The image control on a screen of ratio 2 draws hard edges; the ratio-1 rendering blown
+// up to the same size has soft ones. Count the neighbouring pixel pairs whose coverage jumps by half.
 void TestPictures::sharperAtPixelRatioTwo()
 {
     QFETCH(const Picture*, picture);
@@ -584,7 +582,18 @@ void TestPictures::sharperAtPixelRatioTwo()
                 count += std::abs(qAlpha(image.pixel(x, y)) - qAlpha(image.pixel(x - 1, y))) >= 128;
         return count;
     };
-    const QImage sharp = render(*picture, shown, 2);
+    if (QGuiApplication::primaryScreen()->devicePixelRatio() < 2)
+        QSKIP("needs a screen of pixel ratio 2 (test_pictures_ratio2)");
+    QWidget window;
+    Image control(&window, QStringLiteral("control"), {0, 0, units::twips(shown.width()), units::twips(shown.height())},
+                  picture);
+    window.resize(shown);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QImage sharp(shown * 2, QImage::Format_ARGB32_Premultiplied);
+    sharp.setDevicePixelRatio(2);
+    sharp.fill(Qt::transparent);
+    control.render(&sharp, {}, {}, QWidget::DrawChildren); // what it paints, without the window's background
     const QImage blown =
         render(*picture, shown, 1).scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QVERIFY2(edges(sharp) > edges(blown) * 1.3,

@@ -23,34 +23,33 @@ void formulaPicture(QPainter& painter)
     formula::draw(painter, entry);
 }
 
-// Natural sizes in twips; extents in units of 2.5 twips, the axes' in units of 0.2.
-constexpr QSizeF fieldSize(12087, 8487);
+// Extents in units of 2.5 twips, the axes' in units of 0.2.
 constexpr QRectF fieldExtent(467, 803, 4835, 3395);
 
 const std::array<Picture, 8> fields{{
-    {fieldSize, fieldExtent, fieldPicture<0>},
-    {fieldSize, fieldExtent, fieldPicture<1>},
-    {fieldSize, fieldExtent, fieldPicture<2>},
-    {fieldSize, fieldExtent, fieldPicture<3>},
-    {fieldSize, fieldExtent, fieldPicture<4>},
-    {fieldSize, fieldExtent, fieldPicture<4>}, // the sphere field shares the cylinder's lines
-    {fieldSize, fieldExtent, fieldPicture<6>},
-    {{12065, 8443}, {467, 812, 4826, 3377}, fieldPicture<7>},
+    {fieldExtent, fieldPicture<0>},
+    {fieldExtent, fieldPicture<1>},
+    {fieldExtent, fieldPicture<2>},
+    {fieldExtent, fieldPicture<3>},
+    {fieldExtent, fieldPicture<4>},
+    {fieldExtent, fieldPicture<4>}, // the sphere field shares the cylinder's lines
+    {fieldExtent, fieldPicture<6>},
+    {{467, 812, 4826, 3377}, fieldPicture<7>},
 }};
 
 const std::array<Picture, 7> formulas{{
-    {{11780, 1605}, {288, 1776, 4712, 642}, formulaPicture<1>},
-    {{17540, 1605}, {672, 1728, 7016, 642}, formulaPicture<2>},
-    {{11780, 1605}, {288, 1776, 4712, 642}, formulaPicture<3>},
-    {{16808, 3118}, {0, 1632, 6723, 1247}, formulaPicture<4>},
-    {{17168, 3118}, {240, 1632, 6867, 1247}, formulaPicture<5>},
-    {{20540, 1605}, {-1296, 1555, 8216, 642}, formulaPicture<6>},
-    {{16808, 3118}, {0, 1632, 6723, 1247}, formulaPicture<7>},
+    {{288, 1776, 4712, 642}, formulaPicture<1>},
+    {{672, 1728, 7016, 642}, formulaPicture<2>},
+    {{288, 1776, 4712, 642}, formulaPicture<3>},
+    {{0, 1632, 6723, 1247}, formulaPicture<4>},
+    {{240, 1632, 6867, 1247}, formulaPicture<5>},
+    {{-1296, 1555, 8216, 642}, formulaPicture<6>},
+    {{0, 1632, 6723, 1247}, formulaPicture<7>},
 }};
 
-const Picture segment{{4085, 3717}, work::segmentExtent, work::drawSegment};
-const Picture total{{4925, 3717}, work::totalExtent, work::drawTotal};
-const Picture diagram{{6521, 5964}, axes::extent, axes::draw};
+const Picture segment{work_formulas::segmentExtent, work_formulas::drawSegment};
+const Picture total{work_formulas::totalExtent, work_formulas::drawTotal};
+const Picture diagram{axes::extent, axes::draw};
 
 } // namespace
 

@@ -12,8 +12,7 @@ class QPainter;
 // every pixel ratio. Each one draws in its own units; its holder maps `extent` onto the
 // area it shows the picture in.
 struct Picture {
-    QSizeF naturalSize; // twips, as the drawing declares itself
-    QRectF extent;      // the drawing's own units: origin and size
+    QRectF extent; // the drawing's own units: origin and size
     void (*draw)(QPainter&);
 };
 

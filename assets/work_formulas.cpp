@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace work {
+namespace work_formulas {
 
 namespace {
 
@@ -128,4 +128,4 @@ void drawTotal(QPainter& painter)
              {{3146, baseline}, {3571, shown.baselineFor(6240)}, {3517, shown.baselineFor(7020)}, shown.x(7440 + 375)});
 }
 
-} // namespace work
+} // namespace work_formulas

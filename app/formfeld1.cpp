@@ -113,24 +113,24 @@ Formfeld1::Formfeld1()
 void Formfeld1::createControls()
 {
     const auto fieldImage = [this](int16_t i) {
-        auto* image = new Image(this, indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), true);
+        auto* image = new Image(indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), true, this);
         image->setCursor(Qt::CrossCursor);
         image->setVisible(i == 0);
         Imagefeld.place(i, image);
     };
     const auto formulaImage = [this](int16_t i, TwipsRect twips) {
-        auto* image = new Image(this, indexed("Imageformel", i), twips, pictures::formula(i));
+        auto* image = new Image(indexed("Imageformel", i), twips, pictures::formula(i), false, this);
         image->setVisible(i == 0);
         Imageformel.place(i, image);
     };
     const auto circle = [this](ControlArray<Shape>& array, const char* name, int16_t i, float at, float size,
                                uint32_t color) {
-        auto* shape = new Shape(this, indexed(name, i), {at, at, size, size}, color);
+        auto* shape = new Shape(indexed(name, i), {at, at, size, size}, color, this);
         shape->hide();
         array.place(i, shape);
     };
     const auto indexLabel = [this](int16_t i, TwipsRect twips, const char* caption) {
-        Labeln.place(i, new Label(this, indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont()));
+        Labeln.place(i, new Label(indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont(), this));
     };
 
     fieldImage(7);
@@ -152,16 +152,16 @@ void Formfeld1::createControls()
     circle(Shapezylinder, "Shapezylinder", 0, 3123, 489, lightGreen);
     circle(Shapezylinder, "Shapezylinder", 1, 2703, 1329, green);
     circle(Shapezylinder, "Shapezylinder", 2, 1561, 3613, green);
-    Label2 = new Label(this, QStringLiteral("Label2"), {9180, 6480, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont());
+    Label2 = new Label(QStringLiteral("Label2"), {9180, 6480, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont(), this);
     fieldImage(6);
     formulaImage(6, {60, 6900, 6915, 555});
-    Label3 = new Label(this, QStringLiteral("Label3"), {3290, 3290, 195, 195}, QString(), fonts::defaultLabelFont());
+    Label3 = new Label(QStringLiteral("Label3"), {3290, 3290, 195, 195}, QString(), fonts::defaultLabelFont(), this);
     Label3->hide();
     formulaImage(7, {60, 6840, 3735, 735});
-    Label1 = new Label(this, QStringLiteral("Label1"), {9240, 5280, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont());
-    Image1 = new Image(this, QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork());
-    Image2 = new Image(this, QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork());
-    Labelin = new Label(this, QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont());
+    Label1 = new Label(QStringLiteral("Label1"), {9240, 5280, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont(), this);
+    Image1 = new Image(QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork(), false, this);
+    Image2 = new Image(QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork(), false, this);
+    Labelin = new Label(QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont(), this);
     indexLabel(1, {7620, 5040, 255, 255}, "n");
     indexLabel(0, {7560, 5880, 315, 255}, "n-1");
     indexLabel(2, {7080, 6240, 375, 255}, "n");
@@ -199,7 +199,7 @@ void Formfeld1::createControls()
     });
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Koordinatensystem"));
-    Picture1 = new PictureBox(this, QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF);
+    Picture1 = new PictureBox(QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF, this);
     // The axes cross where the diagram draws the field origin: 3360 twips from the field
     // picture's corner both ways, at no work.
     const QPointF diagramOrigin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));

@@ -10,7 +10,7 @@
 #include <QToolTip>
 #include <QTouchEvent>
 
-Image::Image(QWidget* parent, const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered)
+Image::Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered, QWidget* parent)
     : QWidget(parent), twips_(twips), picture_(picture), bordered_(bordered),
       touch_([this](QPointF at) { reportMove(1, at); }, [this](int16_t button, QPointF at) { reportPress(button, at); })
 {

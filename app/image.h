@@ -17,7 +17,8 @@ struct Picture;
 class Image : public QWidget {
     Q_OBJECT
 public:
-    Image(QWidget* parent, const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered = false);
+    Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered,
+          QWidget* parent = nullptr);
 
     // The hover text. While it is on screen it follows every change.
     void setToolTipText(const QString& text);

@@ -1,6 +1,6 @@
 #include "app/label.h"
 
-Label::Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font)
+Label::Label(const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font, QWidget* parent)
     : QLabel(caption, parent), twips_(twips)
 {
     setObjectName(name);

@@ -10,7 +10,8 @@
 class Label : public QLabel {
     Q_OBJECT
 public:
-    Label(QWidget* parent, const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font);
+    Label(const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font,
+          QWidget* parent = nullptr);
 
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }

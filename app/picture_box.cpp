@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor)
+PictureBox::PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent)
     : QWidget(parent), twips_(twips), foreColor_(foreColor)
 {
     setObjectName(name);

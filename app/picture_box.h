@@ -19,7 +19,7 @@ public:
         QColor color;
     };
 
-    PictureBox(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t foreColor);
+    PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent = nullptr);
 
     void setPicture(const Picture* picture, QList<PicturePart> parts);
     void Line(QLineF line); // in the foreground colour

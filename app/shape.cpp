@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-Shape::Shape(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t borderColor)
+Shape::Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent)
     : QWidget(parent), twips_(twips), borderColor_(borderColor)
 {
     setObjectName(name);

@@ -9,7 +9,7 @@
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    Shape(QWidget* parent, const QString& name, units::TwipsRect twips, uint32_t borderColor);
+    Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent = nullptr);
 
     void setBorderColor(uint32_t bgr);
     uint32_t borderColor() const { return borderColor_; }

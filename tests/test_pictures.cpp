@@ -508,7 +508,7 @@ void TestPictures::indexCaptionsClearTheirFormula()
     const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
     const QImage formula =
         render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size(), ratio);
-    Label shown(nullptr, QStringLiteral("index"), label.twips, {}, indexFont());
+    Label shown(QStringLiteral("index"), label.twips, {}, indexFont());
     const QPoint corner = shown.pos() - holderPixels.topLeft();
     for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
         shown.setCaption(QString::fromLatin1(caption));
@@ -585,8 +585,8 @@ void TestPictures::sharperAtPixelRatioTwo()
     if (QGuiApplication::primaryScreen()->devicePixelRatio() < 2)
         QSKIP("needs a screen of pixel ratio 2 (test_pictures_ratio2)");
     QWidget window;
-    Image control(&window, QStringLiteral("control"), {0, 0, units::twips(shown.width()), units::twips(shown.height())},
-                  picture);
+    Image control(QStringLiteral("control"), {0, 0, units::twips(shown.width()), units::twips(shown.height())}, picture,
+                  false, &window);
     window.resize(shown);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

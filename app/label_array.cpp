@@ -1,5 +1,16 @@
 #include "app/label_array.h"
 
+#include "app/units.h"
+
+namespace {
+
+QRect pixelGeometry(const LabelProperties& p)
+{
+    return units::pixelGeometry({p.Left, p.Top, p.Width, p.Height});
+}
+
+} // namespace
+
 LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font)
     : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font)
 {
@@ -7,15 +18,14 @@ LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties des
 
 QRectF LabelArray::area(int index) const
 {
-    const LabelProperties& p = at(static_cast<int16_t>(index));
-    return p.Visible ? QRectF(units::pixelGeometry(p.twips)) : QRectF();
+    const LabelProperties& p = at(index);
+    return p.Visible ? QRectF(pixelGeometry(p)) : QRectF();
 }
 
 void LabelArray::drawElement(QPainter& painter, int index) const
 {
-    const LabelProperties& p = at(static_cast<int16_t>(index));
+    const LabelProperties& p = at(index);
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(units::pixelGeometry(p.twips)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     p.Caption);
+    painter.drawText(QRectF(pixelGeometry(p)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, p.Caption);
 }

@@ -10,7 +10,7 @@ LineArray::LineArray(QWidget* parent, const QString& name, LineProperties design
 
 QRectF LineArray::area(int index) const
 {
-    const LineProperties& p = at(static_cast<int16_t>(index));
+    const LineProperties& p = at(index);
     if (!p.Visible)
         return {};
     const double margin = width_;
@@ -21,7 +21,7 @@ QRectF LineArray::area(int index) const
 
 void LineArray::drawElement(QPainter& painter, int index) const
 {
-    const LineProperties& p = at(static_cast<int16_t>(index));
+    const LineProperties& p = at(index);
     painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(units::pixels(QPointF(p.X1, p.Y1)), units::pixels(QPointF(p.X2, p.Y2)));
 }

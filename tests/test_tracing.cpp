@@ -80,8 +80,8 @@ void TestTracing::firstLeftPressStartsSegmentOne()
     QVERIFY(!f().Line1->at(1).Visible); // shown from the first movement on
     const LabelProperties& number = f().Labellnr->at(1);
     QCOMPARE(number.Caption, QStringLiteral("1"));
-    QCOMPARE(number.twips.left, 1500.0f);
-    QCOMPARE(number.twips.top, 1500.0f);
+    QCOMPARE(number.Left, 1500.0f);
+    QCOMPARE(number.Top, 1500.0f);
     QVERIFY(number.Visible);
     QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
     for (int16_t i = 1; i <= 4; ++i)
@@ -103,7 +103,7 @@ void TestTracing::pressActsWhereThePointerLastMoved()
     pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
     QCOMPARE(f().Line1->at(1).X1, 1500.0f);
     QCOMPARE(f().state().xstart, 1500.0f);
-    QCOMPARE(f().Labellnr->at(1).twips.top, 1500.0f);
+    QCOMPARE(f().Labellnr->at(1).Top, 1500.0f);
 }
 
 void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
@@ -112,7 +112,7 @@ void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
     QCOMPARE(f().state().lnr, int16_t{1});
     QCOMPARE(f().Line1->at(1).X1, 0.0f);
     QCOMPARE(f().Line1->at(1).Y1, 0.0f);
-    QCOMPARE(f().Labellnr->at(1).twips.left, 0.0f);
+    QCOMPARE(f().Labellnr->at(1).Left, 0.0f);
 }
 
 void TestTracing::tracingEvaluatesTheOpenSegment()

@@ -35,20 +35,22 @@ void ArrayLayer::changed(int index, const QRectF& before)
     if (cached(index)) {
         cacheValid_ = false;
         update();
-        return;
+    } else {
+        repaint(before);
+        repaint(area(index));
     }
-    repaint(before);
-    repaint(area(index));
+    emit elementChanged(index);
 }
 
 void ArrayLayer::loaded(int index)
 {
-    if (index <= frozenEnd_)
-        return;
-    const int from = frozenEnd_;
-    frozenEnd_ = index;
-    if (cacheValid_)
-        drawIntoCache(from, index);
+    if (index > frozenEnd_) {
+        const int from = frozenEnd_;
+        frozenEnd_ = index;
+        if (cacheValid_)
+            drawIntoCache(from, index);
+    }
+    emit elementChanged(index);
 }
 
 void ArrayLayer::unloaded(int index, const QRectF& before)
@@ -60,6 +62,7 @@ void ArrayLayer::unloaded(int index, const QRectF& before)
         repaint(before);
     }
     frozenEnd_ = std::min(frozenEnd_, elementEnd());
+    emit elementChanged(index);
 }
 
 void ArrayLayer::drawIntoCache(int from, int to)

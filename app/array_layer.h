@@ -19,6 +19,10 @@ class ArrayLayer : public QWidget {
 public:
     ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank);
 
+signals:
+    // Element `index` was loaded, changed or unloaded, for those who mirror the elements.
+    void elementChanged(int index);
+
 protected:
     virtual int elementEnd() const = 0;        // one past the highest loaded index
     virtual bool isDrawn(int index) const = 0; // loaded and visible

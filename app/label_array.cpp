@@ -2,24 +2,20 @@
 
 #include "app/units.h"
 
-namespace {
-
-QRect pixelGeometry(const LabelProperties& p)
-{
-    return units::pixelGeometry({p.Left, p.Top, p.Width, p.Height});
-}
-
-} // namespace
-
 LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font)
     : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font)
 {
 }
 
-QRectF LabelArray::area(int index) const
+QRect LabelArray::place(int index) const
 {
     const LabelProperties& p = at(index);
-    return p.Visible ? QRectF(pixelGeometry(p)) : QRectF();
+    return units::pixelGeometry({p.Left, p.Top, p.Width, p.Height});
+}
+
+QRectF LabelArray::area(int index) const
+{
+    return at(index).Visible ? QRectF(place(index)) : QRectF();
 }
 
 void LabelArray::drawElement(QPainter& painter, int index) const
@@ -27,5 +23,5 @@ void LabelArray::drawElement(QPainter& painter, int index) const
     const LabelProperties& p = at(index);
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(pixelGeometry(p)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, p.Caption);
+    painter.drawText(QRectF(place(index)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, p.Caption);
 }

@@ -20,6 +20,8 @@ public:
     LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font);
 
     QFont labelFont() const { return font_; }
+    // Where element `index` lies in the window, in whole pixels.
+    QRect place(int index) const;
 
 protected:
     QRectF area(int index) const override;

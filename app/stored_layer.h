@@ -43,6 +43,7 @@ public:
     {
         return index >= 0 && index < end() && elements_[static_cast<size_t>(index)].has_value();
     }
+    bool isShown(int index) const { return isLoaded(index) && at(index).Visible; }
     int count() const { return count_; }
     int end() const { return static_cast<int>(elements_.size()); }
 
@@ -84,7 +85,7 @@ public:
 
 protected:
     int elementEnd() const override { return end(); }
-    bool isDrawn(int index) const override { return isLoaded(index) && at(index).Visible; }
+    bool isDrawn(int index) const override { return isShown(index); }
 
 private:
     std::vector<std::optional<Properties>> elements_;

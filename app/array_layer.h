@@ -5,15 +5,15 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 
 // The run-time elements of a control array drawn by one widget, which stands in the
 // stacking order where the array's design-time element stands and lets the mouse through.
 // Tens of thousands of widgets would make every movement slow; one layer stays fast.
 //
 // Elements below the newest one seldom change, so they are kept rendered in a cache at
-// the screen's pixel ratio; only the newest is painted afresh. Elements are combined with
-// the layer's composition mode, so a cache of several is the same as painting each.
+// the screen's pixel ratio, through any resize of the window; only the newest is painted
+// afresh. Elements are combined with the layer's composition mode, so a cache of several is
+// the same as painting each.
 class ArrayLayer : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +43,7 @@ private:
     bool cached(int index) const { return index < frozenEnd_; }
     void ensureCache();
     void drawIntoCache(int from, int to);
+    void coverInCache(const QRectF& area);
 
     QPainter::CompositionMode mode_;
     QColor blank_;

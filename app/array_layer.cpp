@@ -74,12 +74,17 @@ void ArrayLayer::drawIntoCache(int from, int to)
     if (drawn.isEmpty())
         return;
     coverInCache(drawn);
-    QPainter painter(&cache_);
+    drawCached(cache_, from, to);
+    cachedArea_ |= drawn;
+}
+
+void ArrayLayer::drawCached(QImage& cache, int from, int to) const
+{
+    QPainter painter(&cache);
     painter.setCompositionMode(mode_);
     for (int i = from; i < to; ++i)
         if (isDrawn(i))
             drawElement(painter, i);
-    cachedArea_ |= drawn;
 }
 
 // The cache covers the window and whatever it keeps, even where the window, made smaller,

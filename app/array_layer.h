@@ -28,6 +28,10 @@ protected:
     virtual bool isDrawn(int index) const = 0; // loaded and visible
     virtual QRectF area(int index) const = 0;  // what it covers, logical pixels
     virtual void drawElement(QPainter& painter, int index) const = 0;
+    // Draws the shown elements from `from` to `to` into the cache, where those below `from`
+    // lie on the blank colour: one by one in the layer's mode, unless the array knows a
+    // faster way to the same pixels.
+    virtual void drawCached(QImage& cache, int from, int to) const;
 
     // To be called around every change of an element: the area before and after.
     void changed(int index, const QRectF& before);

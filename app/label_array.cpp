@@ -3,7 +3,8 @@
 #include "app/units.h"
 
 LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font)
-    : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font)
+    : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font),
+      text_(font)
 {
 }
 
@@ -20,8 +21,6 @@ QRectF LabelArray::area(int index) const
 
 void LabelArray::drawElement(QPainter& painter, int index) const
 {
-    const LabelProperties& p = at(index);
-    painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(place(index)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, p.Caption);
+    text_.draw(painter, QRectF(place(index)), at(index).Caption);
 }

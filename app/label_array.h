@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/digit_text.h"
 #include "app/stored_layer.h"
 
 #include <QFont>
@@ -29,4 +30,5 @@ protected:
 
 private:
     QFont font_;
+    DigitText text_;
 };

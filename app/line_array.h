@@ -21,8 +21,12 @@ public:
 protected:
     QRectF area(int index) const override;
     void drawElement(QPainter& painter, int index) const override;
+    void drawCached(QImage& cache, int from, int to) const override;
 
 private:
+    QLineF line(int index) const; // logical pixels
+    QPen pen() const;
+
     QColor color_;
     int width_;
 };

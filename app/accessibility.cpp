@@ -1,6 +1,7 @@
 #include "app/accessibility.h"
 
 #include "app/formfeld1.h"
+#include "app/label_array_accessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,11 +15,14 @@
 namespace {
 
 // The drawings are plain QWidgets, which reach the bus as fillers that screen readers
-// pass over; they are pictures.
-QAccessibleInterface* asGraphic(const QString& className, QObject* object)
+// pass over; they are pictures. The segment numbers are drawn by one widget too, but are
+// text: each is announced as a label of its own.
+QAccessibleInterface* accessibleDrawing(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
+    if (auto* labels = qobject_cast<LabelArray*>(object))
+        return accessibleLabelArray(*labels);
     if (qobject_cast<Image*>(object) || qobject_cast<PictureBox*>(object) || qobject_cast<Shape*>(object) ||
         qobject_cast<ArrayLayer*>(object))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
@@ -53,7 +57,7 @@ void describe(QWidget* widget, const QString& name, const QString& description =
 void describeForAssistiveTechnology(Formfeld1& form)
 {
     static std::once_flag factory;
-    std::call_once(factory, [] { QAccessible::installFactory(asGraphic); });
+    std::call_once(factory, [] { QAccessible::installFactory(accessibleDrawing); });
 
     // The title bar stays empty; the window is still called by the program's name.
     form.setAccessibleName(QStringLiteral("Arbeit im Kraftfeld"));

@@ -15,12 +15,11 @@ ArrayLayer::ArrayLayer(QWidget* parent, const QString& name, QPainter::Compositi
     parent->installEventFilter(this);
 }
 
+// The elements stay where they are whatever the window's size, and so does the cache.
 bool ArrayLayer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parent() && event->type() == QEvent::Resize) {
+    if (watched == parent() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
-        cacheValid_ = false;
-    }
     return false;
 }
 
@@ -35,20 +34,22 @@ void ArrayLayer::changed(int index, const QRectF& before)
     if (cached(index)) {
         cacheValid_ = false;
         update();
-        return;
+    } else {
+        repaint(before);
+        repaint(area(index));
     }
-    repaint(before);
-    repaint(area(index));
+    emit elementChanged(index);
 }
 
 void ArrayLayer::loaded(int index)
 {
-    if (index <= frozenEnd_)
-        return;
-    const int from = frozenEnd_;
-    frozenEnd_ = index;
-    if (cacheValid_)
-        drawIntoCache(from, index);
+    if (index > frozenEnd_) {
+        const int from = frozenEnd_;
+        frozenEnd_ = index;
+        if (cacheValid_)
+            drawIntoCache(from, index);
+    }
+    emit elementChanged(index);
 }
 
 void ArrayLayer::unloaded(int index, const QRectF& before)
@@ -60,29 +61,55 @@ void ArrayLayer::unloaded(int index, const QRectF& before)
         repaint(before);
     }
     frozenEnd_ = std::min(frozenEnd_, elementEnd());
+    emit elementChanged(index);
 }
 
 void ArrayLayer::drawIntoCache(int from, int to)
 {
-    std::optional<QPainter> painter;
-    for (int i = from; i < to; ++i) {
-        if (!isDrawn(i))
-            continue;
-        if (!painter) {
-            // Only a layer that has something to keep holds an image for it.
-            if (cache_.isNull())
-                cache_ = screen_image::blank(*this, blank_);
-            painter.emplace(&cache_);
-            painter->setCompositionMode(mode_);
-        }
-        drawElement(*painter, i);
-        cachedArea_ |= area(i);
+    QRectF drawn;
+    for (int i = from; i < to; ++i)
+        if (isDrawn(i))
+            drawn |= area(i);
+    // Only a layer that has something to keep holds an image for it.
+    if (drawn.isEmpty())
+        return;
+    coverInCache(drawn);
+    drawCached(cache_, from, to);
+    cachedArea_ |= drawn;
+}
+
+void ArrayLayer::drawCached(QImage& cache, int from, int to) const
+{
+    QPainter painter(&cache);
+    painter.setCompositionMode(mode_);
+    for (int i = from; i < to; ++i)
+        if (isDrawn(i))
+            drawElement(painter, i);
+}
+
+// The cache covers the window and whatever it keeps, even where the window, made smaller,
+// no longer reaches: made larger again, it shows the elements there without drawing them
+// anew.
+void ArrayLayer::coverInCache(const QRectF& area)
+{
+    const QRect needed = area.toAlignedRect();
+    const QSize size = (cache_.isNull() ? this->size() : cache_.deviceIndependentSize().toSize())
+                           .expandedTo(QSize(needed.right() + 1, needed.bottom() + 1));
+    if (!cache_.isNull() && size == cache_.deviceIndependentSize().toSize())
+        return;
+    QImage grown = screen_image::blank(*this, blank_, size);
+    if (!cache_.isNull()) {
+        QPainter painter(&grown);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, cache_);
     }
+    cache_ = std::move(grown);
 }
 
 void ArrayLayer::ensureCache()
 {
-    if (cacheValid_ && (cache_.isNull() || screen_image::fits(cache_, *this)))
+    // Another pixel ratio needs every element drawn anew.
+    if (cacheValid_ && (cache_.isNull() || cache_.devicePixelRatio() == devicePixelRatioF()))
         return;
     cache_ = QImage();
     cachedArea_ = QRectF();

@@ -5,25 +5,33 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 
 // The run-time elements of a control array drawn by one widget, which stands in the
 // stacking order where the array's design-time element stands and lets the mouse through.
 // Tens of thousands of widgets would make every movement slow; one layer stays fast.
 //
 // Elements below the newest one seldom change, so they are kept rendered in a cache at
-// the screen's pixel ratio; only the newest is painted afresh. Elements are combined with
-// the layer's composition mode, so a cache of several is the same as painting each.
+// the screen's pixel ratio, through any resize of the window; only the newest is painted
+// afresh. Elements are combined with the layer's composition mode, so a cache of several is
+// the same as painting each.
 class ArrayLayer : public QWidget {
     Q_OBJECT
 public:
     ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank);
+
+signals:
+    // Element `index` was loaded, changed or unloaded, for those who mirror the elements.
+    void elementChanged(int index);
 
 protected:
     virtual int elementEnd() const = 0;        // one past the highest loaded index
     virtual bool isDrawn(int index) const = 0; // loaded and visible
     virtual QRectF area(int index) const = 0;  // what it covers, logical pixels
     virtual void drawElement(QPainter& painter, int index) const = 0;
+    // Draws the shown elements from `from` to `to` into the cache, where those below `from`
+    // lie on the blank colour: one by one in the layer's mode, unless the array knows a
+    // faster way to the same pixels.
+    virtual void drawCached(QImage& cache, int from, int to) const;
 
     // To be called around every change of an element: the area before and after.
     void changed(int index, const QRectF& before);
@@ -39,6 +47,7 @@ private:
     bool cached(int index) const { return index < frozenEnd_; }
     void ensureCache();
     void drawIntoCache(int from, int to);
+    void coverInCache(const QRectF& area);
 
     QPainter::CompositionMode mode_;
     QColor blank_;

@@ -169,7 +169,7 @@ void Formfeld1::createControls()
     indexLabel(3, {7440, 6660, 375, 255}, "n");
     indexLabel(5, {7860, 7020, 255, 255}, "1");
     Labellnr = new LabelArray(this, QStringLiteral("Labellnr"),
-                              {QStringLiteral("Label4"), {7680, 7260, 735, 255}, false}, fonts::defaultLabelFont());
+                              {QStringLiteral("Label4"), 7680, 7260, 735, 255, false}, fonts::defaultLabelFont());
 
     Commandloschen =
         button(this, QStringLiteral("Commandloschen"), {10740, 7020, 1095, 495}, QStringLiteral("Linien löschen"));

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "app/digit_text.h"
 #include "app/stored_layer.h"
-#include "app/units.h"
 
 #include <QFont>
 #include <QString>
 
 struct LabelProperties {
     QString Caption;
-    units::TwipsRect twips;
+    float Left, Top, Width, Height; // twips
     bool Visible;
 };
 
@@ -18,36 +18,11 @@ struct LabelProperties {
 class LabelArray : public StoredLayer<LabelProperties> {
     Q_OBJECT
 public:
-    class Element {
-    public:
-        void setCaption(const QString& caption)
-        {
-            array_.change(index_, [&](LabelProperties& p) { p.Caption = caption; });
-        }
-        void setLeft(float twips)
-        {
-            array_.change(index_, [&](LabelProperties& p) { p.twips.left = twips; });
-        }
-        void setTop(float twips)
-        {
-            array_.change(index_, [&](LabelProperties& p) { p.twips.top = twips; });
-        }
-        void setVisible(bool visible)
-        {
-            array_.change(index_, [&](LabelProperties& p) { p.Visible = visible; });
-        }
-
-    private:
-        friend class LabelArray;
-        Element(LabelArray& array, int16_t index) : array_(array), index_(index) {}
-        LabelArray& array_;
-        int16_t index_;
-    };
-
     LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font);
 
-    Element element(int16_t index) { return Element(*this, index); }
     QFont labelFont() const { return font_; }
+    // Where element `index` lies in the window, in whole pixels.
+    QRect place(int index) const;
 
 protected:
     QRectF area(int index) const override;
@@ -55,4 +30,5 @@ protected:
 
 private:
     QFont font_;
+    DigitText text_;
 };

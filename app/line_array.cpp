@@ -1,5 +1,6 @@
 #include "app/line_array.h"
 
+#include "app/inked_tiles.h"
 #include "app/units.h"
 
 LineArray::LineArray(QWidget* parent, const QString& name, LineProperties design, uint32_t bgr, int widthPixels)
@@ -10,7 +11,7 @@ LineArray::LineArray(QWidget* parent, const QString& name, LineProperties design
 
 QRectF LineArray::area(int index) const
 {
-    const LineProperties& p = at(static_cast<int16_t>(index));
+    const LineProperties& p = at(index);
     if (!p.Visible)
         return {};
     const double margin = width_;
@@ -19,9 +20,35 @@ QRectF LineArray::area(int index) const
         .adjusted(-margin, -margin, margin, margin);
 }
 
+QLineF LineArray::line(int index) const
+{
+    const LineProperties& p = at(index);
+    return {units::pixels(QPointF(p.X1, p.Y1)), units::pixels(QPointF(p.X2, p.Y2))};
+}
+
+QPen LineArray::pen() const
+{
+    return QPen(color_, width_, Qt::SolidLine, Qt::RoundCap);
+}
+
 void LineArray::drawElement(QPainter& painter, int index) const
 {
-    const LineProperties& p = at(static_cast<int16_t>(index));
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(units::pixels(QPointF(p.X1, p.Y1)), units::pixels(QPointF(p.X2, p.Y2)));
+    painter.setPen(pen());
+    painter.drawLine(line(index));
+}
+
+// The cache holds nothing but this colour on white, where painting the pen over is the
+// same as the AND of mask mode, and several times faster. A line over pixels that are
+// all inked already changes none: once thousands of segments cover the field, most do.
+void LineArray::drawCached(QImage& cache, int from, int to) const
+{
+    QPainter painter(&cache);
+    painter.setPen(pen());
+    InkedTiles inked(cache, pen());
+    for (int i = from; i < to; ++i) {
+        if (!isDrawn(i) || inked.cover(line(i)))
+            continue;
+        painter.drawLine(line(i));
+        inked.update(line(i));
+    }
 }

@@ -13,13 +13,19 @@ inline bool fits(const QImage& image, const QWidget& widget)
     return image.size() == (QSizeF(widget.size()) * ratio).toSize() && image.devicePixelRatio() == ratio;
 }
 
-inline QImage blank(const QWidget& widget, QColor fill)
+// `size` in the widget's logical pixels.
+inline QImage blank(const QWidget& widget, QColor fill, QSize size)
 {
     const double ratio = widget.devicePixelRatioF();
-    QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
+}
+
+inline QImage blank(const QWidget& widget, QColor fill)
+{
+    return blank(widget, fill, widget.size());
 }
 
 } // namespace screen_image

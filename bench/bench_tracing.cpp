@@ -1,12 +1,15 @@
 // How long one traced movement takes, end to end, with many segments on the picture: the
 // mouse event entering the window, the handler, the work model and the repaint Qt does for
-// it, processed until idle. Prints its figures as "name value unit" lines on stdout.
+// it, processed until idle; and what a whole repaint costs, warm, after a resize and after a
+// change of pixel ratio. Prints its figures as "name value unit" lines on stdout.
 #include "app/formfeld1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -106,6 +109,59 @@ void fullRepaint(benchmark::State& state)
     figures["repaint_ms_32767"] = median(samples);
 }
 
+// The first complete repaint after the window changed size. The segments stay where they
+// are, whatever the window's size.
+void repaintAfterResize(benchmark::State& state)
+{
+    auto form = windowWith(32767);
+    form->repaint();
+    const QSize size = form->size();
+    std::vector<double> samples;
+    int step = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        form->resize(size + QSize(++step % 2, 0)); // a pixel wider, then back
+        timer.start();
+        form->repaint();
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        samples.push_back(ms);
+        state.SetIterationTime(ms / 1000);
+        settle();
+    }
+    figures["repaint_ms_32767_resize"] = median(samples);
+}
+
+// The first complete repaint after the window came back from a screen of another pixel
+// ratio, for which every picture kept in the screen's own pixels had been drawn anew. On
+// the offscreen platform a move to another screen repaints the window before it returns.
+// The work diagram is hidden ("Energie"): its 65,534 lines are drawn anew as well, which
+// this figure, about the segments, leaves out.
+void repaintAfterNewRatio(benchmark::State& state)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio()) {
+        state.SkipWithError("needs a second screen of another pixel ratio (bench/screens.json)");
+        return;
+    }
+    auto form = windowWith(32767);
+    form->Command1->click();
+    form->repaint();
+    const QPoint home = form->pos();
+    std::vector<double> samples;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        form->move(screens[1]->geometry().topLeft());
+        settle();
+        timer.start();
+        form->move(home);
+        settle();
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        samples.push_back(ms);
+        state.SetIterationTime(ms / 1000);
+    }
+    figures["repaint_ms_32767_cold"] = median(samples);
+}
+
 void memoryOfAllSegments(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -130,6 +186,8 @@ BENCHMARK(tracedMovement)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(fullRepaint)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
 BENCHMARK(memoryOfAllSegments)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(repaintAfterResize)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(repaintAfterNewRatio)->UseManualTime()->Iterations(7)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
@@ -141,8 +199,13 @@ int main(int argc, char** argv)
     reporter.SetErrorStream(&std::cerr);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const std::pair<const char*, const char*> order[] = {
-        {"move_ms_1", "ms"},        {"move_ms_1000", "ms"},       {"move_ms_32767", "ms"},
-        {"repaint_ms_32767", "ms"}, {"rss_mb_added_32767", "MB"},
+        {"move_ms_1", "ms"},
+        {"move_ms_1000", "ms"},
+        {"move_ms_32767", "ms"},
+        {"repaint_ms_32767", "ms"},
+        {"repaint_ms_32767_resize", "ms"},
+        {"repaint_ms_32767_cold", "ms"},
+        {"rss_mb_added_32767", "MB"},
     };
     for (const auto& [name, unit] : order)
         if (figures.count(name))

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """What a screen reader hears: starts the program under Xvfb with the accessibility bus,
-traces a segment with real pointer input and reads the read-outs and the field
-picture's hover text from the bus.
+traces a segment with real pointer input and reads the read-outs, the field picture's
+hover text and the segment numbers from the bus, then erases the path.
 
-Usage: accessibility_check.py PROGRAM. Exits 77 when the bus cannot be started here."""
+Usage: accessibility_check.py PROGRAM. Exits 77 when the bus cannot be started here.
+KRAFTFELD_TEST_DISPLAY names the one X display number to use (for runs side by side);
+without it the first free one from 140 on is taken."""
 
 import importlib.util
 import os
@@ -87,7 +89,8 @@ class Session:
 def start_xvfb(session):
     # Well above the numbers that desktops and xvfb-run take, so that none of them
     # claims the display while the check runs.
-    for number in range(140, 200):
+    wanted = os.environ.get("KRAFTFELD_TEST_DISPLAY")
+    for number in [int(wanted.lstrip(":"))] if wanted else range(140, 200):
         if os.path.exists(f"/tmp/.X{number}-lock"):
             continue
         # No reset when a client leaves: the accessibility bus's launcher comes and goes
@@ -169,13 +172,13 @@ def move_through(x, y, to_x, to_y, steps=8):
 
 
 class Changes:
-    """The change events a screen reader follows: a read-out's text, the hover text."""
+    """The change events of the given kinds that a screen reader follows: a read-out's
+    text, the hover text, a number label coming and going."""
 
-    def __init__(self):
+    def __init__(self, *kinds):
         import pyatspi
         self.seen = []
-        pyatspi.Registry.registerEventListener(self.seen.append, "object:property-change:accessible-name",
-                                               "object:property-change:accessible-description")
+        pyatspi.Registry.registerEventListener(self.seen.append, *kinds)
 
     def announced(self, accessible, kind):
         return any(e.source == accessible and e.type.endswith(kind) for e in self.seen)
@@ -194,7 +197,10 @@ def expect_readout(label, what, expected):
 
 def check(app):
     import pyatspi
-    changes = Changes()
+    changes = Changes("object:property-change:accessible-name", "object:property-change:accessible-description")
+    # Qt tells of a removed child only to those who also follow state changes, as screen
+    # readers do.
+    children = Changes("object:children-changed", "object:state-changed")
     label1 = find(app, "Label1", lambda a: a.description == "Arbeit auf der offenen Strecke")
     label2 = find(app, "Label2", lambda a: a.description.startswith("Gesamtarbeit auf dem Weg"))
     for label, what in ((label1, "Label1"), (label2, "Label2")):
@@ -230,10 +236,27 @@ def check(app):
     wait_for(lambda: f"the hover text to read '2.5 ; 2.25', not {picture.description!r}",
              lambda: picture.description == "2.5 ; 2.25")
     changes.expect(picture, "accessible-description", "the hover text")
+    numbers = find(app, "the segment numbers", lambda a: a.name == "Nummern der Strecken")
+    children.seen.clear()
     pointer("click", 1)
     expect_readout(label2, "Label2 after the press", "3 Ncm")
     changes.expect(label2, "accessible-name", "Label2")
     expect_readout(label1, "Label1 after the press", "3.97 Ncm")
+
+    # Each number is a label at the start of its segment, 735 x 255 twips.
+    children.expect(numbers, "children-changed:add", "the segment numbers")
+    expected = [("1", (fx + 335, fy + 300, 49, 17)), ("2", (fx + 335, fy + 124, 49, 17))]
+    read = lambda: [(n.name, extents(n)) for n in map(numbers.getChildAtIndex, range(numbers.childCount))]
+    wait_for(lambda: f"the segment numbers to read {expected}, not {read()}", lambda: read() == expected)
+    if any(numbers.getChildAtIndex(i).getRole() != pyatspi.ROLE_LABEL for i in range(numbers.childCount)):
+        fail("the segment numbers are not announced as labels")
+
+    erase = find(app, "the erase button", lambda a: a.name == "Linien löschen")
+    x, y, w, h = extents(erase)
+    move_through(fx + 335, fy + 124, x + w // 2, y + h // 2)
+    pointer("click", 1)
+    wait_for(lambda: f"no segment number after the erase, not {read()}", lambda: numbers.childCount == 0)
+    children.expect(numbers, "children-changed:remove", "the segment numbers")
 
 
 def main():
@@ -247,7 +270,7 @@ def main():
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the program on the accessibility bus", lambda: application(desktop, program), timeout=15)
         check(app)
-        print("The read-outs and the hover text reach the accessibility bus.")
+        print("The read-outs, the hover text and the segment numbers reach the accessibility bus.")
     finally:
         session.close()
 

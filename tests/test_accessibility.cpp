@@ -12,6 +12,7 @@ private slots:
     void controlsSayWhatTheyDo();
     void readoutsAnnounceTheirLiveText();
     void fieldPicturesAnnounceTheirHoverText();
+    void segmentNumbersAreLabels();
 
 private:
     std::unique_ptr<Formfeld1> form;
@@ -108,6 +109,31 @@ void TestAccessibility::fieldPicturesAnnounceTheirHoverText()
         QCOMPARE(descriptionOf(picture), picture->toolTip());
         QVERIFY(!picture->toolTip().isEmpty());
     }
+}
+
+void TestAccessibility::segmentNumbersAreLabels()
+{
+    QVERIFY(fixture::show(*form));
+    const QPoint presses[] = {{1500, 1500}, {3000, 2010}, {4700, 3360}}; // twips, on the snapping grid
+    for (QPoint at : presses)
+        fixture::pressLeftAt(*form, at.x(), at.y());
+    QAccessibleInterface* numbers = accessible(form->Labellnr);
+    QCOMPARE(numbers->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* number = numbers->child(i);
+        QVERIFY(number);
+        QCOMPARE(number->role(), QAccessible::StaticText);
+        QCOMPARE(number->text(QAccessible::Name), QString::number(i + 1));
+        // The template's 735 x 255 twips, its top left corner where the segment starts.
+        const QPoint corner = fixture::pixelAt(presses[i].x(), presses[i].y());
+        QCOMPARE(number->rect(), QRect(form->mapToGlobal(corner), QSize(49, 17)));
+        QCOMPARE(number->parent(), numbers);
+        QCOMPARE(numbers->indexOfChild(number), i);
+        QCOMPARE(numbers->child(i), number); // one node per number, as the bus addresses it
+        QCOMPARE(numbers->childAt(number->rect().center().x(), number->rect().center().y()), number);
+    }
+    QTest::mouseClick(form->Commandloschen, Qt::LeftButton);
+    QCOMPARE(numbers->childCount(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)

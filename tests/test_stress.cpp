@@ -137,8 +137,8 @@ QPoint TestStress::somewhere()
         return {edge[random.bounded(6)], random.bounded(2) ? edge[random.bounded(6)] : random.bounded(452)};
     }
     if (kind == 7 && form->state().lnr > 0) { // a number label
-        const auto& label = form->Labellnr->at(form->state().lnr).twips;
-        return fixture::pixelAt(label.left, label.top) + QPoint(random.bounded(49), random.bounded(17));
+        const LabelProperties& label = form->Labellnr->at(form->state().lnr);
+        return fixture::pixelAt(label.Left, label.Top) + QPoint(random.bounded(49), random.bounded(17));
     }
     return {random.bounded(862), random.bounded(560)}; // anywhere in the window
 }
@@ -309,7 +309,7 @@ void TestStress::check()
     if (n >= 1) {
         const LineProperties& line = form->Line1->at(s.lnr);
         const LabelProperties& label = form->Labellnr->at(s.lnr);
-        if (line.X1 != s.xstart || line.Y1 != s.ystart || label.twips.left != s.xstart || label.twips.top != s.ystart)
+        if (line.X1 != s.xstart || line.Y1 != s.ystart || label.Left != s.xstart || label.Top != s.ystart)
             return fail(QStringLiteral("the newest segment does not start at the start point"));
         if (label.Caption != QString::number(n) || form->Labelin->caption() != QString::number(n) ||
             form->Labeln(0)->caption() != QString::number(n - 1))

@@ -70,8 +70,8 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
     const WindowState& s = form->state();
     QCOMPARE(s.lnr, int16_t(3));
     QCOMPARE(s.xstart, 4500.f); // segment 3 starts at c
-    QCOMPARE(form->Labellnr->at(2).twips.left, 3000.f);
-    QCOMPARE(form->Labellnr->at(1).twips.left, 1500.f);
+    QCOMPARE(form->Labellnr->at(2).Left, 3000.f);
+    QCOMPARE(form->Labellnr->at(1).Left, 1500.f);
     QVERIFY(s.zeichnen);
 
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, d);

@@ -24,6 +24,8 @@ private slots:
     void negativeTotalIsRoundedDown();
     void coordinateSystemRunsNoModel();
     void numberLabelsLetTheMouseThrough();
+    void segmentsMaskWhatLiesBeneath_data();
+    void segmentsMaskWhatLiesBeneath();
     void hoverTextFollowsThePointerWhileShown();
     void movementAfterAnEraseLeavesTheTemplateHidden();
     void diagramOfASegmentAlongTheXAxis();
@@ -81,8 +83,8 @@ void TestTracing::firstLeftPressStartsSegmentOne()
     QVERIFY(!f().Line1->at(1).Visible); // shown from the first movement on
     const LabelProperties& number = f().Labellnr->at(1);
     QCOMPARE(number.Caption, QStringLiteral("1"));
-    QCOMPARE(number.twips.left, 1500.0f);
-    QCOMPARE(number.twips.top, 1500.0f);
+    QCOMPARE(number.Left, 1500.0f);
+    QCOMPARE(number.Top, 1500.0f);
     QVERIFY(number.Visible);
     QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
     for (int16_t i = 1; i <= 4; ++i)
@@ -104,7 +106,7 @@ void TestTracing::pressActsWhereThePointerLastMoved()
     pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
     QCOMPARE(f().Line1->at(1).X1, 1500.0f);
     QCOMPARE(f().state().xstart, 1500.0f);
-    QCOMPARE(f().Labellnr->at(1).twips.top, 1500.0f);
+    QCOMPARE(f().Labellnr->at(1).Top, 1500.0f);
 }
 
 void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
@@ -113,7 +115,7 @@ void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
     QCOMPARE(f().state().lnr, int16_t{1});
     QCOMPARE(f().Line1->at(1).X1, 0.0f);
     QCOMPARE(f().Line1->at(1).Y1, 0.0f);
-    QCOMPARE(f().Labellnr->at(1).twips.left, 0.0f);
+    QCOMPARE(f().Labellnr->at(1).Left, 0.0f);
 }
 
 void TestTracing::tracingEvaluatesTheOpenSegment()
@@ -233,6 +235,49 @@ void TestTracing::numberLabelsLetTheMouseThrough()
     QCOMPARE(f().Line1->at(1).Y2, 1650.0f);
     fixture::press(f(), Qt::LeftButton, 1800, 1650);
     QCOMPARE(f().state().lnr, int16_t{2});
+}
+
+void TestTracing::segmentsMaskWhatLiesBeneath_data()
+{
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("resized");
+    QTest::newRow("the newest segment, drawn as it follows the pointer") << 1 << false;
+    QTest::newRow("a finished segment") << 2 << false;
+    QTest::newRow("a finished segment after the window was made smaller and larger again") << 2 << true;
+}
+
+// Each pixel a segment covers becomes the bitwise AND of the pen colour (C0 red) and what
+// lies beneath, here the vortex field's picture, the one field picture below the segments.
+// The segment runs along y = 100 pixels from x = 100 to 333, each end under its number.
+void TestTracing::segmentsMaskWhatLiesBeneath()
+{
+    QFETCH(int, presses);
+    QFETCH(bool, resized);
+    QVERIFY(fixture::choose(f(), 7));
+    const QImage beneath = fixture::pixelsOf(&f());
+    fixture::pressLeftAt(f(), 1500, 1500);
+    fixture::moveTo(f(), 5000, 1500);
+    if (presses == 2)
+        fixture::press(f(), Qt::LeftButton, 5000, 1500);
+    if (resized) {
+        const QSize size = f().size();
+        f().resize(size / 2);
+        QVERIFY(QTest::qWaitForWindowExposed(&f()));
+        f().resize(size);
+    }
+    const QImage drawn = fixture::pixelsOf(&f());
+    const int ratio = qRound(drawn.devicePixelRatio());
+    const QRgb pen = qRgb(0xC0, 0, 0);
+    for (int x = 160 * ratio; x < 320 * ratio; ++x) {
+        int masked = 0;
+        for (int y = 90 * ratio; y < 110 * ratio; ++y) {
+            if (drawn.pixel(x, y) == (beneath.pixel(x, y) & pen))
+                ++masked;
+            else
+                QCOMPARE(drawn.pixel(x, y), beneath.pixel(x, y));
+        }
+        QVERIFY2(masked >= 2 * ratio, qPrintable(QStringLiteral("column %1: %2 pixels").arg(x).arg(masked)));
+    }
 }
 
 void TestTracing::hoverTextFollowsThePointerWhileShown()

@@ -148,7 +148,7 @@ void TestWindowDesign::controls()
     }
     if (auto* labels = qobject_cast<LabelArray*>(w)) {
         const LabelProperties& label = labels->at(0);
-        QVERIFY(sameTwips(label.twips, c.twips));
+        QVERIFY(sameTwips({label.Left, label.Top, label.Width, label.Height}, c.twips));
         QCOMPARE(label.Visible, c.shown);
         QCOMPARE(label.Caption, QString::fromUtf8(c.caption));
         return;
@@ -363,14 +363,14 @@ void TestWindowDesign::stateStartsAtZero()
 void TestWindowDesign::loadAndUnloadOfArrayElements()
 {
     LineArray& lines = *form->Line1;
-    lines.element(0).setVisible(true); // a loaded element starts hidden even from a shown template
+    lines.element(0).set(&LineProperties::Visible, true); // a loaded element starts hidden even from a shown template
     lines.load(1);
     QVERIFY(lines.isLoaded(1));
     QCOMPARE(lines.at(1).X1, 30.0f);
     QCOMPARE(lines.at(1).Y2, 6300.0f);
     QVERIFY(!lines.at(1).Visible);
 
-    lines.element(1).setEnd(5, 6);
+    lines.element(1).set(&LineProperties::X2, 5);
     lines.load(1); // already loaded: unchanged
     QCOMPARE(lines.at(1).X2, 5.0f);
     lines.load(0);

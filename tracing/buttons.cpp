@@ -3,7 +3,7 @@
 
 void Formfeld1::loschen()
 {
-    Line1->element(0).setVisible(false);
+    Line1->element(0).set(&LineProperties::Visible, false);
     const int last = lnr;
     for (int i = 1; i <= last; ++i) {
         Line1->unload(static_cast<int16_t>(i));

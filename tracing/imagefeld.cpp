@@ -29,8 +29,10 @@ void Formfeld1::Imagefeld_MouseMove(int16_t Index, int16_t, int16_t, float X, fl
 
     // After an erase there is no segment to extend; the hidden template stays hidden.
     if (lnr > 0) {
-        Line1->element(lnr).setEnd(xpos, ypos);
-        Line1->element(lnr).setVisible(true);
+        auto line = Line1->element(lnr);
+        line.set(&LineProperties::X2, xpos);
+        line.set(&LineProperties::Y2, ypos);
+        line.set(&LineProperties::Visible, true);
     }
     xstartcm = geometry::fieldX(xstart);
     ystartcm = geometry::fieldY(ystart);
@@ -60,14 +62,16 @@ void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, flo
         const int16_t n = lnr;
         Line1->load(n);
         Labellnr->load(n);
-        Line1->element(n).setStart(xpos, ypos);
+        auto line = Line1->element(n);
+        line.set(&LineProperties::X1, xpos);
+        line.set(&LineProperties::Y1, ypos);
         xstart = xpos;
         ystart = ypos;
         auto label = Labellnr->element(n);
-        label.setTop(ypos);
-        label.setLeft(xpos);
-        label.setCaption(text(n));
-        label.setVisible(true);
+        label.set(&LabelProperties::Top, ypos);
+        label.set(&LabelProperties::Left, xpos);
+        label.set(&LabelProperties::Caption, text(n));
+        label.set(&LabelProperties::Visible, true);
         Labelin->setCaption(text(n));
         for (int16_t i = 1; i <= 4; ++i)
             Labeln(i)->setCaption(text(n));

@@ -1,0 +1,95 @@
+#include "app/inked_tiles.h"
+
+#include <algorithm>
+#include <cmath>
+
+// Qt's pen reaches a hundredth of a pixel beyond its half width at most; a whole pixel
+// more keeps clear of every rounding.
+InkedTiles::InkedTiles(const QImage& image, const QPen& pen)
+    : image_(image), ink_(pen.color().rgba()), ratio_(image.devicePixelRatio()),
+      reach_(std::max(pen.widthF(), 1.0) * ratio_ / 2 + 1), columns_((image.width() + side - 1) / side),
+      rows_((image.height() + side - 1) / side),
+      inked_(static_cast<size_t>(columns_) * static_cast<size_t>(rows_), false)
+{
+}
+
+// Calls `visit(column, row)` for every square holding a pixel whose centre lies within
+// reach of the line, and maybe a few more; stops at the first that returns false.
+template <class Visit>
+bool InkedTiles::everyTile(const QLineF& line, Visit&& visit) const
+{
+    const QPointF a = line.p1() * ratio_, b = line.p2() * ratio_;
+    const double top = std::min(a.y(), b.y()) - reach_ - 1, bottom = std::max(a.y(), b.y()) + reach_;
+    const int firstRow = std::max(0, static_cast<int>(std::floor(top / side)));
+    const int lastRow = std::min(rows_ - 1, static_cast<int>(std::floor(bottom / side)));
+    for (int row = firstRow; row <= lastRow; ++row) {
+        // The stretch of the line within reach_ of this band of rows.
+        double t0 = 0, t1 = 1;
+        if (a.y() != b.y()) {
+            t0 = (row * side - reach_ - a.y()) / (b.y() - a.y());
+            t1 = ((row + 1) * side + reach_ - a.y()) / (b.y() - a.y());
+            t0 = std::clamp(t0, 0.0, 1.0);
+            t1 = std::clamp(t1, 0.0, 1.0);
+        }
+        const double x0 = a.x() + t0 * (b.x() - a.x()), x1 = a.x() + t1 * (b.x() - a.x());
+        const int firstColumn = std::max(0, static_cast<int>(std::floor((std::min(x0, x1) - reach_ - 1) / side)));
+        const int lastColumn = std::min(columns_ - 1, static_cast<int>(std::floor((std::max(x0, x1) + reach_) / side)));
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            if (!visit(column, row))
+                return false;
+    }
+    return true;
+}
+
+bool InkedTiles::allInk(int column, int row) const
+{
+    const int right = std::min(image_.width(), (column + 1) * side);
+    const int bottom = std::min(image_.height(), (row + 1) * side);
+    for (int y = row * side; y < bottom; ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        if (!std::all_of(pixels + column * side, pixels + right, [this](QRgb p) { return p == ink_; }))
+            return false;
+    }
+    return true;
+}
+
+// Whether the pixels of the square whose centres lie within reach of the segment a–b,
+// in device pixels, are inked.
+bool InkedTiles::inkedNear(int column, int row, QPointF a, QPointF b) const
+{
+    const int right = std::min(image_.width(), (column + 1) * side);
+    const int bottom = std::min(image_.height(), (row + 1) * side);
+    const QPointF along = b - a;
+    const double length2 = QPointF::dotProduct(along, along);
+    for (int y = row * side; y < bottom; ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        for (int x = column * side; x < right; ++x) {
+            if (pixels[x] == ink_)
+                continue;
+            const QPointF centre(x + 0.5, y + 0.5);
+            const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(centre - a, along) / length2, 0.0, 1.0) : 0.0;
+            const QPointF off = centre - (a + t * along);
+            if (QPointF::dotProduct(off, off) <= reach_ * reach_)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool InkedTiles::cover(const QLineF& line) const
+{
+    const QPointF a = line.p1() * ratio_, b = line.p2() * ratio_;
+    return everyTile(line, [&](int column, int row) {
+        return inked_[static_cast<size_t>(row * columns_ + column)] || inkedNear(column, row, a, b);
+    });
+}
+
+void InkedTiles::update(const QLineF& line)
+{
+    everyTile(line, [this](int column, int row) {
+        const auto at = static_cast<size_t>(row * columns_ + column);
+        if (!inked_[at])
+            inked_[at] = allInk(column, row);
+        return true;
+    });
+}

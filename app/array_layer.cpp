@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 
-ArrayLayer::ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank)
+ArrayLayer::ArrayLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, QWidget* parent)
     : QWidget(parent), mode_(mode), blank_(blank)
 {
     setObjectName(name);

@@ -17,7 +17,7 @@
 class ArrayLayer : public QWidget {
     Q_OBJECT
 public:
-    ArrayLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank);
+    ArrayLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, QWidget* parent = nullptr);
 
 signals:
     // Element `index` was loaded, changed or unloaded, for those who mirror the elements.

@@ -134,7 +134,7 @@ void Formfeld1::createControls()
     };
 
     fieldImage(7);
-    Line1 = new LineArray(this, QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, 0x0000C0, 2);
+    Line1 = new LineArray(QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, 0x0000C0, 2, this);
     for (int16_t i = 0; i <= 5; ++i)
         fieldImage(i);
     formulaImage(0, {60, 6840, 4875, 735});
@@ -168,8 +168,8 @@ void Formfeld1::createControls()
     indexLabel(4, {7920, 6240, 435, 255}, "n");
     indexLabel(3, {7440, 6660, 375, 255}, "n");
     indexLabel(5, {7860, 7020, 255, 255}, "1");
-    Labellnr = new LabelArray(this, QStringLiteral("Labellnr"),
-                              {QStringLiteral("Label4"), 7680, 7260, 735, 255, false}, fonts::defaultLabelFont());
+    Labellnr = new LabelArray(QStringLiteral("Labellnr"), {QStringLiteral("Label4"), 7680, 7260, 735, 255, false},
+                              fonts::defaultLabelFont(), this);
 
     Commandloschen =
         button(this, QStringLiteral("Commandloschen"), {10740, 7020, 1095, 495}, QStringLiteral("Linien löschen"));

@@ -2,8 +2,8 @@
 
 #include "app/units.h"
 
-LabelArray::LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font)
-    : StoredLayer(parent, name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design)), font_(font),
+LabelArray::LabelArray(const QString& name, LabelProperties design, const QFont& font, QWidget* parent)
+    : StoredLayer(name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design), parent), font_(font),
       text_(font)
 {
 }

@@ -18,7 +18,7 @@ struct LabelProperties {
 class LabelArray : public StoredLayer<LabelProperties> {
     Q_OBJECT
 public:
-    LabelArray(QWidget* parent, const QString& name, LabelProperties design, const QFont& font);
+    LabelArray(const QString& name, LabelProperties design, const QFont& font, QWidget* parent = nullptr);
 
     QFont labelFont() const { return font_; }
     // Where element `index` lies in the window, in whole pixels.

@@ -3,8 +3,8 @@
 #include "app/inked_tiles.h"
 #include "app/units.h"
 
-LineArray::LineArray(QWidget* parent, const QString& name, LineProperties design, uint32_t bgr, int widthPixels)
-    : StoredLayer(parent, name, QPainter::RasterOp_SourceAndDestination, Qt::white, design),
+LineArray::LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent)
+    : StoredLayer(name, QPainter::RasterOp_SourceAndDestination, Qt::white, design, parent),
       color_(units::fromBgr(bgr)), width_(widthPixels)
 {
 }

@@ -13,7 +13,7 @@ struct LineProperties {
 class LineArray : public StoredLayer<LineProperties> {
     Q_OBJECT
 public:
-    LineArray(QWidget* parent, const QString& name, LineProperties design, uint32_t bgr, int widthPixels);
+    LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent = nullptr);
 
     QColor color() const { return color_; }
     int widthPixels() const { return width_; }

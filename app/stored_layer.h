@@ -31,8 +31,8 @@ public:
         int16_t index_;
     };
 
-    StoredLayer(QWidget* parent, const QString& name, QPainter::CompositionMode mode, QColor blank, Properties design)
-        : ArrayLayer(parent, name, mode, blank)
+    StoredLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, Properties design, QWidget* parent)
+        : ArrayLayer(name, mode, blank, parent)
     {
         elements_.emplace_back(std::move(design));
     }

@@ -1,8 +1,9 @@
 #include "app/digit_text.h"
 
+#include "app/inked_tiles.h"
+
 #include <QPainter>
 #include <QTextLayout>
-#include <QVarLengthArray>
 
 namespace {
 
@@ -43,8 +44,12 @@ std::optional<DigitText::Digits> DigitText::shapeDigits(const QFont& font)
             d.glyph[static_cast<size_t>(first)] = runs[0].glyphIndexes()[0];
             d.step[static_cast<size_t>(first)][static_cast<size_t>(second)] = at[1].x() - at[0].x();
         }
-    for (int digit = 0; digit < 10; ++digit)
-        shaped(QString(QChar(u'0' + digit)), font, &d.advance[static_cast<size_t>(digit)], &d.height);
+    // The outline and a pixel around it, for smoothing and for hinting, which moves an edge
+    // by less than that.
+    for (size_t digit = 0; digit < 10; ++digit) {
+        shaped(QString(QChar(u'0' + int(digit))), font, &d.advance[digit], &d.height);
+        d.ink[digit] = d.font.boundingRect(d.glyph[digit]).adjusted(-1, -1, 1, 1);
+    }
     return d;
 }
 
@@ -57,39 +62,83 @@ const DigitText::Digits* DigitText::digits() const
     return digits_ ? &*digits_ : nullptr;
 }
 
-bool DigitText::drawDigits(QPainter& painter, const QRectF& box, const QString& caption) const
+std::optional<DigitText::Laid> DigitText::lay(const QRectF& box, const QString& caption) const
 {
     const Digits* d = digits();
     if (!d || caption.isEmpty())
-        return false;
-    QVarLengthArray<quint32, 8> glyphs;
-    QVarLengthArray<QPointF, 8> positions;
+        return std::nullopt;
+    Laid laid{d, {}, {}};
     qreal x = d->left;
     size_t previous = 0;
     for (const QChar c : caption) {
         if (c < u'0' || c > u'9')
-            return false;
+            return std::nullopt;
         const auto digit = static_cast<size_t>(c.unicode() - u'0');
-        if (!glyphs.isEmpty())
+        if (!laid.digits.isEmpty())
             x += d->step[previous][digit];
-        glyphs.append(d->glyph[digit]);
-        positions.append(QPointF(x, d->ascent));
+        laid.digits.append(digit);
+        laid.positions.append(QPointF(x, d->ascent));
         previous = digit;
     }
     // drawText clips what does not fit; such captions take its way.
     if (x + d->advance[previous] > box.width() || d->height > box.height())
-        return false;
-    QGlyphRun run;
-    run.setRawFont(d->font);
-    run.setRawData(glyphs.constData(), positions.constData(), static_cast<int>(glyphs.size()));
-    painter.drawGlyphRun(box.topLeft(), run);
-    return true;
+        return std::nullopt;
+    return laid;
 }
 
 void DigitText::draw(QPainter& painter, const QRectF& box, const QString& caption) const
 {
-    if (drawDigits(painter, box, caption))
+    Batch(*this, painter).draw(box, caption);
+}
+
+// Black over opaque black stays opaque black at any coverage: where every pixel a digit could
+// touch is opaque black already, drawing it changes none.
+DigitText::Batch::Batch(const DigitText& text, QPainter& painter)
+    : text_(text), painter_(painter), toDevice_(painter.deviceTransform())
+{
+    const auto* image =
+        painter.device()->devType() == QInternal::Image ? static_cast<const QImage*>(painter.device()) : nullptr;
+    if (image && image->format() == QImage::Format_ARGB32_Premultiplied &&
+        painter.compositionMode() == QPainter::CompositionMode_SourceOver && painter.pen().color() == Qt::black &&
+        toDevice_.type() <= QTransform::TxScale)
+        blackOn_ = image;
+}
+
+bool DigitText::Batch::changesNothing(const QRectF& ink) const
+{
+    return blackOn_ && inkedEverywhere(*blackOn_, toDevice_.mapRect(ink).toAlignedRect(), qRgba(0, 0, 0, 255));
+}
+
+void DigitText::Batch::draw(const QRectF& box, const QString& caption)
+{
+    const std::optional<Laid> laid = text_.lay(box, caption);
+    if (!laid) {
+        flush();
+        painter_.setFont(text_.font_);
+        painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
         return;
-    painter.setFont(font_);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    }
+    for (qsizetype i = 0; i < laid->digits.size(); ++i) {
+        const size_t digit = laid->digits[i];
+        const QPointF at = box.topLeft() + laid->positions[i];
+        if (changesNothing(laid->shaped->ink[digit].translated(at)))
+            continue;
+        glyphs_.append(laid->shaped->glyph[digit]);
+        positions_.append(at);
+    }
+    // What is drawn early lets more be left out later.
+    if (glyphs_.size() >= 512)
+        flush();
+}
+
+void DigitText::Batch::flush()
+{
+    if (glyphs_.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(text_.digits()->font);
+    run.setRawData(glyphs_.constData(), positions_.constData(), static_cast<int>(glyphs_.size()));
+    painter_.drawGlyphRun(QPointF(), run);
+    glyphs_.clear();
+    positions_.clear();
 }

@@ -41,16 +41,21 @@ bool InkedTiles::everyTile(const QLineF& line, Visit&& visit) const
     return true;
 }
 
-bool InkedTiles::allInk(int column, int row) const
+bool inkedEverywhere(const QImage& image, const QRect& area, QRgb ink)
 {
-    const int right = std::min(image_.width(), (column + 1) * side);
-    const int bottom = std::min(image_.height(), (row + 1) * side);
-    for (int y = row * side; y < bottom; ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        if (!std::all_of(pixels + column * side, pixels + right, [this](QRgb p) { return p == ink_; }))
+    const QRect inside = area & image.rect();
+    const uchar* line = image.constBits() + static_cast<qsizetype>(inside.top()) * image.bytesPerLine();
+    for (int y = inside.top(); y <= inside.bottom(); ++y, line += image.bytesPerLine()) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(line);
+        if (!std::all_of(pixels + inside.left(), pixels + inside.right() + 1, [ink](QRgb p) { return p == ink; }))
             return false;
     }
     return true;
+}
+
+bool InkedTiles::allInk(int column, int row) const
+{
+    return inkedEverywhere(image_, QRect(column * side, row * side, side, side), ink_);
 }
 
 // Whether the pixels of the square whose centres lie within reach of the segment a–b,

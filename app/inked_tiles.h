@@ -6,6 +6,10 @@
 
 #include <vector>
 
+// Whether every pixel of `area`, in device pixels, is `ink`. Pixels off the image count as
+// inked: nothing is drawn there.
+bool inkedEverywhere(const QImage& image, const QRect& area, QRgb ink);
+
 // Which squares of an image are wholly inked, so that a line lying on nothing but inked
 // pixels can be left out where drawing it would change none. Square by square first, so
 // that checking a line costs a few dozen look-ups however long it is; only in a square not

@@ -24,3 +24,13 @@ void LabelArray::drawElement(QPainter& painter, int index) const
     painter.setPen(Qt::black);
     text_.draw(painter, QRectF(place(index)), at(index).Caption);
 }
+
+void LabelArray::drawCached(QImage& cache, int from, int to) const
+{
+    QPainter painter(&cache);
+    painter.setPen(Qt::black);
+    DigitText::Batch batch(text_, painter);
+    for (int i = from; i < to; ++i)
+        if (isDrawn(i))
+            batch.draw(QRectF(place(i)), at(i).Caption);
+}

@@ -27,6 +27,7 @@ public:
 protected:
     QRectF area(int index) const override;
     void drawElement(QPainter& painter, int index) const override;
+    void drawCached(QImage& cache, int from, int to) const override;
 
 private:
     QFont font_;

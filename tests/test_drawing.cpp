@@ -14,15 +14,17 @@ class TestDrawing : public QObject {
 private slots:
     void digitsAsDrawTextDrawsThem_data();
     void digitsAsDrawTextDrawsThem();
+    void numbersLeftOutChangeNothing_data();
+    void numbersLeftOutChangeNothing();
     void linesLeftOutChangeNothing_data();
     void linesLeftOutChangeNothing();
 };
 
 namespace {
 
-QImage blank(double ratio, QColor fill)
+QImage blank(double ratio, QColor fill, QSize size = {120, 60})
 {
-    QImage image(QSize(120, 60) * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
@@ -65,12 +67,41 @@ void TestDrawing::digitsAsDrawTextDrawsThem()
     QCOMPARE(drawn, expected);
 }
 
-void TestDrawing::linesLeftOutChangeNothing_data()
+void TestDrawing::numbersLeftOutChangeNothing_data()
 {
     QTest::addColumn<double>("ratio");
     QTest::newRow("ratio 1") << 1.0;
     QTest::newRow("ratio 1.5") << 1.5;
     QTest::newRow("ratio 2") << 2.0;
+}
+
+// Numbers as crowded as 32,767 of them on the field picture, so that many digits fall on
+// black or nearly black: drawn in one batch they leave the pixels as drawText leaves them,
+// number by number.
+void TestDrawing::numbersLeftOutChangeNothing()
+{
+    QFETCH(double, ratio);
+    const QFont font = fonts::defaultLabelFont();
+    const DigitText text(font);
+    QImage expected = blank(ratio, Qt::transparent, {240, 160}), drawn = expected;
+    {
+        QPainter plain(&expected), batched(&drawn);
+        plain.setFont(font);
+        DigitText::Batch batch(text, batched);
+        QRandomGenerator random(11);
+        for (int i = 0; i < 6400; ++i) {
+            const QRectF box(random.bounded(-10, 230), random.bounded(-5, 155), 49, 17);
+            const QString caption = QString::number(random.bounded(1, 32768));
+            plain.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+            batch.draw(box, caption);
+        }
+    }
+    QCOMPARE(drawn, expected);
+}
+
+void TestDrawing::linesLeftOutChangeNothing_data()
+{
+    numbersLeftOutChangeNothing_data();
 }
 
 // Segments of the width and pen of Line1, crowded into a small picture so that it fills:

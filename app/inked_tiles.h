@@ -4,6 +4,7 @@
 #include <QLineF>
 #include <QPen>
 
+#include <cstdint>
 #include <vector>
 
 // Whether every pixel of `area`, in device pixels, is `ink`. Pixels off the image count as
@@ -13,7 +14,8 @@ bool inkedEverywhere(const QImage& image, const QRect& area, QRgb ink);
 // Which squares of an image are wholly inked, so that a line lying on nothing but inked
 // pixels can be left out where drawing it would change none. Square by square first, so
 // that checking a line costs a few dozen look-ups however long it is; only in a square not
-// wholly inked are the pixels near the line looked at.
+// wholly inked are the pixels near the line looked at. Blocks of squares first of all: once
+// thousands of lines cover the picture, a handful of look-ups settle most.
 class InkedTiles {
 public:
     // For lines drawn with `pen`, opaque and without antialiasing, into `image`.
@@ -26,17 +28,21 @@ public:
     void update(const QLineF& line);
 
 private:
-    static constexpr int side = 8;
+    static constexpr int side = 8;   // of a square, device pixels
+    static constexpr int blocks = 4; // squares a block of them has along each side
 
     template <class Visit>
-    bool everyTile(const QLineF& line, Visit&& visit) const;
+    bool everySquare(const QLineF& line, int size, Visit&& visit) const;
     bool allInk(int column, int row) const;
     bool inkedNear(int column, int row, QPointF a, QPointF b) const;
+    bool blockInked(int column, int row) const;
 
     const QImage& image_;
     QRgb ink_;
     double ratio_;
     double reach_; // device pixels from the line that the pen may touch, and a margin
     int columns_, rows_;
-    std::vector<bool> inked_;
+    int blockColumns_;
+    std::vector<uint8_t> inked_;
+    std::vector<int> inkedInBlock_; // how many squares of each block are inked
 };

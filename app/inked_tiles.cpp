@@ -47,6 +47,8 @@ bool InkedTiles::everySquare(const QLineF& line, int size, Visit&& visit) const
 bool inkedEverywhere(const QImage& image, const QRect& area, QRgb ink)
 {
     const QRect inside = area & image.rect();
+    if (inside.isEmpty())
+        return true;
     const uchar* line = image.constBits() + static_cast<qsizetype>(inside.top()) * image.bytesPerLine();
     for (int y = inside.top(); y <= inside.bottom(); ++y, line += image.bytesPerLine()) {
         const auto* pixels = reinterpret_cast<const QRgb*>(line);

@@ -5,6 +5,9 @@
 #include <QEvent>
 #include <QPaintEvent>
 
+#include <future>
+#include <vector>
+
 ArrayLayer::ArrayLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, QWidget* parent)
     : QWidget(parent), mode_(mode), blank_(blank)
 {
@@ -64,7 +67,7 @@ void ArrayLayer::unloaded(int index, const QRectF& before)
     emit elementChanged(index);
 }
 
-void ArrayLayer::drawIntoCache(int from, int to)
+bool ArrayLayer::prepareCache(int from, int to)
 {
     QRectF drawn;
     for (int i = from; i < to; ++i)
@@ -72,10 +75,16 @@ void ArrayLayer::drawIntoCache(int from, int to)
             drawn |= area(i);
     // Only a layer that has something to keep holds an image for it.
     if (drawn.isEmpty())
-        return;
+        return false;
     coverInCache(drawn);
-    drawCached(cache_, from, to);
     cachedArea_ |= drawn;
+    return true;
+}
+
+void ArrayLayer::drawIntoCache(int from, int to)
+{
+    if (prepareCache(from, to))
+        drawCached(cache_, from, to);
 }
 
 void ArrayLayer::drawCached(QImage& cache, int from, int to) const
@@ -106,20 +115,44 @@ void ArrayLayer::coverInCache(const QRectF& area)
     cache_ = std::move(grown);
 }
 
-void ArrayLayer::ensureCache()
+// A cached element changed, or the pixel ratio did: every element is drawn anew.
+bool ArrayLayer::stale() const
 {
-    // Another pixel ratio needs every element drawn anew.
-    if (cacheValid_ && (cache_.isNull() || cache_.devicePixelRatio() == devicePixelRatioF()))
+    return !cacheValid_ || (!cache_.isNull() && cache_.devicePixelRatio() != devicePixelRatioF());
+}
+
+// A new pixel ratio leaves every layer of the window to be drawn anew at once. Those that
+// may are drawn in other threads meanwhile, and all are done before the first one paints:
+// no thread outlives this call, so nothing else touches the elements while one reads them.
+void ArrayLayer::ensureCaches()
+{
+    if (!stale())
         return;
-    cache_ = QImage();
-    cachedArea_ = QRectF();
-    drawIntoCache(0, frozenEnd_);
-    cacheValid_ = true;
+    std::vector<ArrayLayer*> drawn;
+    for (ArrayLayer* layer : parentWidget()->findChildren<ArrayLayer*>(Qt::FindDirectChildrenOnly)) {
+        if (layer != this && (!layer->stale() || !layer->isVisible()))
+            continue;
+        layer->cache_ = QImage();
+        layer->cachedArea_ = QRectF();
+        layer->cacheValid_ = true;
+        if (layer->prepareCache(0, layer->frozenEnd_))
+            drawn.push_back(layer);
+    }
+    // Where no thread can be started, the library draws on this one when asked for the result.
+    std::vector<std::future<void>> elsewhere;
+    for (ArrayLayer* layer : drawn)
+        if (layer->drawsInAnyThread())
+            elsewhere.push_back(std::async([layer] { layer->drawCached(layer->cache_, 0, layer->frozenEnd_); }));
+    for (ArrayLayer* layer : drawn)
+        if (!layer->drawsInAnyThread())
+            layer->drawCached(layer->cache_, 0, layer->frozenEnd_);
+    for (std::future<void>& drawing : elsewhere)
+        drawing.get();
 }
 
 void ArrayLayer::paintEvent(QPaintEvent* event)
 {
-    ensureCache();
+    ensureCaches();
     QPainter painter(this);
     painter.setCompositionMode(mode_);
     // Only where cached elements lie: elsewhere the cache is blank and drawing it would

@@ -32,6 +32,9 @@ protected:
     // lie on the blank colour: one by one in the layer's mode, unless the array knows a
     // faster way to the same pixels.
     virtual void drawCached(QImage& cache, int from, int to) const;
+    // Whether drawCached may run outside the GUI thread. Text may not: the font engines
+    // and their glyph caches are shared with the GUI thread.
+    virtual bool drawsInAnyThread() const { return false; }
 
     // To be called around every change of an element: the area before and after.
     void changed(int index, const QRectF& before);
@@ -45,7 +48,10 @@ protected:
 private:
     void repaint(const QRectF& area);
     bool cached(int index) const { return index < frozenEnd_; }
-    void ensureCache();
+    bool stale() const;
+    void ensureCaches();
+    // Makes room in the cache for the shown elements from `from` to `to`; false when none is.
+    bool prepareCache(int from, int to);
     void drawIntoCache(int from, int to);
     void coverInCache(const QRectF& area);
 

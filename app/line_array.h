@@ -22,6 +22,7 @@ protected:
     QRectF area(int index) const override;
     void drawElement(QPainter& painter, int index) const override;
     void drawCached(QImage& cache, int from, int to) const override;
+    bool drawsInAnyThread() const override { return true; }
 
 private:
     QLineF line(int index) const; // logical pixels

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QScreen>
 #include <QToolTip>
 
 // Tracing a path with real mouse input: the state table of idle and tracing, the segments
@@ -26,6 +27,7 @@ private slots:
     void numberLabelsLetTheMouseThrough();
     void segmentsMaskWhatLiesBeneath_data();
     void segmentsMaskWhatLiesBeneath();
+    void segmentsDrawnAnewOnAnotherScreen();
     void hoverTextFollowsThePointerWhileShown();
     void movementAfterAnEraseLeavesTheTemplateHidden();
     void diagramOfASegmentAlongTheXAxis();
@@ -278,6 +280,31 @@ void TestTracing::segmentsMaskWhatLiesBeneath()
         }
         QVERIFY2(masked >= 2 * ratio, qPrintable(QStringLiteral("column %1: %2 pixels").arg(x).arg(masked)));
     }
+}
+
+// On a screen of another pixel ratio every segment and number is drawn anew at once, some
+// of them in another thread; back again, they are drawn anew once more, exactly as they were.
+void TestTracing::segmentsDrawnAnewOnAnotherScreen()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+        QSKIP("needs a second screen of another pixel ratio");
+    QVERIFY(fixture::choose(f(), 7));
+    const QImage bare = fixture::pixelsOf(&f());
+    fixture::pressLeftAt(f(), 1500, 1500);
+    for (const QPoint twips : {QPoint(5000, 1500), QPoint(5000, 4000), QPoint(1500, 4000)})
+        fixture::pressLeftAt(f(), twips.x(), twips.y());
+    const QImage traced = fixture::pixelsOf(&f());
+    const QPoint home = f().pos();
+
+    f().move(screens[1]->geometry().topLeft());
+    QVERIFY(QTest::qWaitFor([this, &screens] { return f().screen() == screens[1]; }));
+    const QImage there = fixture::pixelsOf(&f());
+    QCOMPARE(there.devicePixelRatio(), screens[1]->devicePixelRatio());
+    f().move(home);
+    QVERIFY(QTest::qWaitFor([this, &screens] { return f().screen() == screens[0]; }));
+    QCOMPARE(fixture::pixelsOf(&f()), traced);
+    QVERIFY(traced != bare);
 }
 
 void TestTracing::hoverTextFollowsThePointerWhileShown()

@@ -128,7 +128,7 @@ void ArrayLayer::ensureCaches()
 {
     if (!stale())
         return;
-    std::vector<ArrayLayer*> drawn;
+    std::vector<ArrayLayer*> toDraw;
     for (ArrayLayer* layer : parentWidget()->findChildren<ArrayLayer*>(Qt::FindDirectChildrenOnly)) {
         if (layer != this && (!layer->stale() || !layer->isVisible()))
             continue;
@@ -136,16 +136,17 @@ void ArrayLayer::ensureCaches()
         layer->cachedArea_ = QRectF();
         layer->cacheValid_ = true;
         if (layer->prepareCache(0, layer->frozenEnd_))
-            drawn.push_back(layer);
+            toDraw.push_back(layer);
     }
+    const auto draw = [](ArrayLayer* layer) { layer->drawCached(layer->cache_, 0, layer->frozenEnd_); };
     // Where no thread can be started, the library draws on this one when asked for the result.
     std::vector<std::future<void>> elsewhere;
-    for (ArrayLayer* layer : drawn)
+    for (ArrayLayer* layer : toDraw)
         if (layer->drawsInAnyThread())
-            elsewhere.push_back(std::async([layer] { layer->drawCached(layer->cache_, 0, layer->frozenEnd_); }));
-    for (ArrayLayer* layer : drawn)
+            elsewhere.push_back(std::async(draw, layer));
+    for (ArrayLayer* layer : toDraw)
         if (!layer->drawsInAnyThread())
-            layer->drawCached(layer->cache_, 0, layer->frozenEnd_);
+            draw(layer);
     for (std::future<void>& drawing : elsewhere)
         drawing.get();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QImage>
+#include "app/screen_cache.h"
+
 #include <QPainter>
 #include <QWidget>
-
-#include <cstdint>
 
 // The run-time elements of a control array drawn by one widget, which stands in the
 // stacking order where the array's design-time element stands and lets the mouse through.
@@ -17,24 +16,22 @@
 class ArrayLayer : public QWidget {
     Q_OBJECT
 public:
-    ArrayLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, QWidget* parent = nullptr);
+    ArrayLayer(const QString& name, QPainter::CompositionMode mode, QColor blank, QWidget* parent);
+
+    virtual int end() const = 0;               // one past the highest loaded index
+    virtual bool isShown(int index) const = 0; // loaded and visible
 
 signals:
     // Element `index` was loaded, changed or unloaded, for those who mirror the elements.
     void elementChanged(int index);
 
 protected:
-    virtual int elementEnd() const = 0;        // one past the highest loaded index
-    virtual bool isDrawn(int index) const = 0; // loaded and visible
-    virtual QRectF area(int index) const = 0;  // what it covers, logical pixels
+    virtual QRectF area(int index) const = 0; // what it covers, logical pixels
     virtual void drawElement(QPainter& painter, int index) const = 0;
-    // Draws the shown elements from `from` to `to` into the cache, where those below `from`
-    // lie on the blank colour: one by one in the layer's mode, unless the array knows a
+    // Draws the shown elements from `from` to `to` with `painter` into `cache`, where the
+    // other cached elements lie on the blank colour: one by one, unless the array knows a
     // faster way to the same pixels.
-    virtual void drawCached(QImage& cache, int from, int to) const;
-    // Whether drawCached may run outside the GUI thread. Text may not: the font engines
-    // and their glyph caches are shared with the GUI thread.
-    virtual bool drawsInAnyThread() const { return false; }
+    virtual void drawElements(QPainter& painter, const QImage& cache, int from, int to) const;
 
     // To be called around every change of an element: the area before and after.
     void changed(int index, const QRectF& before);
@@ -46,19 +43,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void repaint(const QRectF& area);
+    void updateArea(const QRectF& area);
     bool cached(int index) const { return index < frozenEnd_; }
-    bool stale() const;
-    void ensureCaches();
-    // Makes room in the cache for the shown elements from `from` to `to`; false when none is.
-    bool prepareCache(int from, int to);
+    void dropCache();
+    // Draws the shown elements from `from` to `to` into the cache, which grows to hold them.
     void drawIntoCache(int from, int to);
     void coverInCache(const QRectF& area);
 
     QPainter::CompositionMode mode_;
     QColor blank_;
-    QImage cache_;
+    ScreenCache cache_; // none while no cached element is shown
     QRectF cachedArea_; // where the cached elements lie
-    bool cacheValid_ = false;
     int frozenEnd_ = 0; // elements below this index are in the cache
 };

@@ -6,8 +6,9 @@
 
 int16_t buttonCode(Qt::MouseButtons buttons)
 {
-    return static_cast<int16_t>((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-                                (buttons & Qt::MiddleButton ? 4 : 0));
+    return static_cast<int16_t>((buttons & Qt::LeftButton ? leftButton : 0) |
+                                (buttons & Qt::RightButton ? rightButton : 0) |
+                                (buttons & Qt::MiddleButton ? middleButton : 0));
 }
 
 int16_t shiftCode(Qt::KeyboardModifiers modifiers)

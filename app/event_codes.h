@@ -9,6 +9,9 @@ class QKeyEvent;
 // The numbers the window's handlers receive for Qt's input events.
 
 // Buttons as 1 (left), 2 (right) and 4 (middle), summed for buttons held together.
+constexpr int16_t leftButton = 1;
+constexpr int16_t rightButton = 2;
+constexpr int16_t middleButton = 4;
 int16_t buttonCode(Qt::MouseButtons buttons);
 // Shift as 1, Ctrl as 2, Alt as 4, summed.
 int16_t shiftCode(Qt::KeyboardModifiers modifiers);

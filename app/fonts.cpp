@@ -27,14 +27,10 @@ void substituteOnce()
 
 } // namespace
 
-QFont font(const QString& family, double points, Style style)
+QFont font(const QString& family, double points, ink::Style style)
 {
     substituteOnce();
-    QFont f(family);
-    f.setPixelSize(static_cast<int>(std::lround(points * pixelsPerPoint)));
-    f.setWeight(style.bold ? QFont::Bold : style.weight);
-    f.setItalic(style.italic);
-    return f;
+    return ink::font(family, static_cast<int>(std::lround(points * pixelsPerPoint)), style);
 }
 
 QFont fitted(QFont font, const QString& text, int width)

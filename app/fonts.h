@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/ink.h"
+
 #include <QFont>
 #include <QStringList>
 
@@ -7,13 +9,7 @@
 // shows them, so that text keeps its size relative to the twips layout.
 namespace fonts {
 
-struct Style {
-    bool bold = false;
-    bool italic = false;
-    QFont::Weight weight = QFont::Normal; // used when not bold
-};
-
-QFont font(const QString& family, double points, Style style = {});
+QFont font(const QString& family, double points, ink::Style style = {});
 
 // `font` narrowed just enough for `text` to fit `width` pixels: the stand-ins for the older
 // fonts run a little wider than the captions were laid out for.

@@ -152,13 +152,15 @@ void Formfeld1::createControls()
     circle(Shapezylinder, "Shapezylinder", 0, 3123, 489, lightGreen);
     circle(Shapezylinder, "Shapezylinder", 1, 2703, 1329, green);
     circle(Shapezylinder, "Shapezylinder", 2, 1561, 3613, green);
-    Label2 = new Label(QStringLiteral("Label2"), {9180, 6480, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont(), this);
+    Label2 =
+        new Label(QStringLiteral("Label2"), {9180, 6480, 1335, 255}, numbers::readout(int16_t{0}), readoutFont(), this);
     fieldImage(6);
     formulaImage(6, {60, 6900, 6915, 555});
     Label3 = new Label(QStringLiteral("Label3"), {3290, 3290, 195, 195}, QString(), fonts::defaultLabelFont(), this);
     Label3->hide();
     formulaImage(7, {60, 6840, 3735, 735});
-    Label1 = new Label(QStringLiteral("Label1"), {9240, 5280, 1335, 255}, QStringLiteral("0 Ncm"), readoutFont(), this);
+    Label1 =
+        new Label(QStringLiteral("Label1"), {9240, 5280, 1335, 255}, numbers::readout(int16_t{0}), readoutFont(), this);
     Image1 = new Image(QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork(), false, this);
     Image2 = new Image(QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork(), false, this);
     Labelin = new Label(QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont(), this);

@@ -74,8 +74,12 @@ private:
     void Imagefeld_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
 
     // fields/diff.cpp: the common end of every work model, which stores the work and
-    // shows it rounded.
+    // shows it rounded; and no work in the open segment nor on the path.
     void showWork(Number W);
+    void resetWork();
+
+    // tracing/imagefeld.cpp: the index labels on the work formulas for segment `n`.
+    void showIndexes(int16_t n);
 
     // app/formfeld1.cpp
     void createControls();

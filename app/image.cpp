@@ -1,7 +1,6 @@
 #include "app/image.h"
 
 #include "app/event_codes.h"
-#include "app/screen_image.h"
 #include "assets/pictures.h"
 
 #include <QMouseEvent>
@@ -12,7 +11,8 @@
 
 Image::Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered, QWidget* parent)
     : QWidget(parent), twips_(twips), picture_(picture), bordered_(bordered),
-      touch_([this](QPointF at) { reportMove(1, at); }, [this](int16_t button, QPointF at) { reportPress(button, at); })
+      touch_([this](QPointF at) { reportMove(leftButton, 0, at); },
+             [this](int16_t button, QPointF at) { reportPress(button, 0, at); })
 {
     setObjectName(name);
     setGeometry(units::pixelGeometry(twips));
@@ -29,25 +29,11 @@ void Image::setToolTipText(const QString& text)
 
 const QImage& Image::rendering()
 {
-    if (screen_image::fits(cache_, *this))
-        return cache_;
-    cache_ = screen_image::blank(*this, Qt::transparent);
-    QPainter painter(&cache_);
-    drawStretched(painter, *picture_, rect());
-    return cache_;
-}
-
-void drawStretched(QPainter& painter, const Picture& picture, const QRectF& target)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF extent = picture.extent;
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / extent.width(), target.height() / extent.height());
-    painter.translate(-extent.topLeft());
-    picture.draw(painter);
-    painter.restore();
+    if (cache_.isStale(*this, size())) {
+        QPainter painter(&cache_.start(*this, size(), Qt::transparent));
+        pictures::draw(painter, *picture_, pictures::stretched(*picture_, rect()));
+    }
+    return cache_.image();
 }
 
 void Image::paintEvent(QPaintEvent*)
@@ -63,21 +49,13 @@ void Image::paintEvent(QPaintEvent*)
 
 void Image::mousePressEvent(QMouseEvent* event)
 {
-    const int16_t button = buttonCode(event->button());
-    if (button == 0) {
+    if (!reportPress(buttonCode(event->button()), shiftCode(event->modifiers()), event->position()))
         event->ignore();
-        return;
-    }
-    lastGlobal_ = event->globalPosition();
-    emit mouseDown(button, shiftCode(event->modifiers()), units::twips(event->position().x()),
-                   units::twips(event->position().y()));
 }
 
 void Image::mouseMoveEvent(QMouseEvent* event)
 {
-    lastGlobal_ = event->globalPosition();
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), units::twips(event->position().x()),
-                   units::twips(event->position().y()));
+    reportMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), event->position());
 }
 
 // Touches and pens are taken here, before Qt would turn them into mouse events, so that a
@@ -122,25 +100,26 @@ void Image::penned(const QTabletEvent& event)
     if (event.type() == QEvent::TabletPress && event.button() == Qt::LeftButton)
         touch_.begin(at);
     else if (event.type() == QEvent::TabletPress)
-        reportPress(buttonCode(event.button()), at);
+        reportPress(buttonCode(event.button()), 0, at);
     else if (event.type() == QEvent::TabletMove && event.buttons() & Qt::LeftButton)
         touch_.update(at);
     else if (event.type() == QEvent::TabletMove)
-        reportMove(buttonCode(event.buttons()), at);
+        reportMove(buttonCode(event.buttons()), 0, at);
     else if (event.button() == Qt::LeftButton)
         touch_.end();
 }
 
-void Image::reportMove(int16_t button, QPointF at)
+void Image::reportMove(int16_t button, int16_t shift, QPointF at)
 {
     lastGlobal_ = mapToGlobal(at);
-    emit mouseMove(button, 0, units::twips(at.x()), units::twips(at.y()));
+    emit mouseMove(button, shift, units::twips(at.x()), units::twips(at.y()));
 }
 
-void Image::reportPress(int16_t button, QPointF at)
+bool Image::reportPress(int16_t button, int16_t shift, QPointF at)
 {
     if (button == 0)
-        return;
+        return false;
     lastGlobal_ = mapToGlobal(at);
-    emit mouseDown(button, 0, units::twips(at.x()), units::twips(at.y()));
+    emit mouseDown(button, shift, units::twips(at.x()), units::twips(at.y()));
+    return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/screen_cache.h"
 #include "app/touch_press.h"
 #include "app/units.h"
 
-#include <QImage>
 #include <QWidget>
 
 class QPainter;
@@ -17,8 +17,7 @@ struct Picture;
 class Image : public QWidget {
     Q_OBJECT
 public:
-    Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered,
-          QWidget* parent = nullptr);
+    Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered, QWidget* parent);
 
     // The hover text. While it is on screen it follows every change.
     void setToolTipText(const QString& text);
@@ -39,17 +38,14 @@ private:
     const QImage& rendering();
     void touched(const QTouchEvent& event);
     void penned(const QTabletEvent& event);
-    void reportMove(int16_t button, QPointF at);
-    void reportPress(int16_t button, QPointF at);
+    void reportMove(int16_t button, int16_t shift, QPointF at);
+    // False for a button that is none of the three.
+    bool reportPress(int16_t button, int16_t shift, QPointF at);
 
     units::TwipsRect twips_;
     const Picture* picture_;
     bool bordered_;
-    QImage cache_; // the picture at this widget's size and pixel ratio
+    ScreenCache cache_; // the picture at this widget's size
     QPointF lastGlobal_;
     TouchPress touch_;
 };
-
-// Draws `picture` as an image control shows it: its extent stretched onto `target`,
-// independently in x and y, smoothed.
-void drawStretched(QPainter& painter, const Picture& picture, const QRectF& target);

@@ -9,15 +9,3 @@ Label::Label(const QString& name, units::TwipsRect twips, const QString& caption
     setFont(font);
     setGeometry(units::pixelGeometry(twips));
 }
-
-void Label::setLeft(float twips)
-{
-    twips_.left = twips;
-    setGeometry(units::pixelGeometry(twips_));
-}
-
-void Label::setTop(float twips)
-{
-    twips_.top = twips;
-    setGeometry(units::pixelGeometry(twips_));
-}

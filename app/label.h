@@ -10,13 +10,10 @@
 class Label : public QLabel {
     Q_OBJECT
 public:
-    Label(const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font,
-          QWidget* parent = nullptr);
+    Label(const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font, QWidget* parent);
 
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }
-    void setLeft(float twips);
-    void setTop(float twips);
     units::TwipsRect twipsRect() const { return twips_; }
 
 private:

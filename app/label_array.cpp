@@ -3,8 +3,7 @@
 #include "app/units.h"
 
 LabelArray::LabelArray(const QString& name, LabelProperties design, const QFont& font, QWidget* parent)
-    : StoredLayer(name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design), parent), font_(font),
-      text_(font)
+    : StoredLayer(name, QPainter::CompositionMode_SourceOver, Qt::transparent, std::move(design), parent), font_(font)
 {
 }
 
@@ -22,15 +21,6 @@ QRectF LabelArray::area(int index) const
 void LabelArray::drawElement(QPainter& painter, int index) const
 {
     painter.setPen(Qt::black);
-    text_.draw(painter, QRectF(place(index)), at(index).Caption);
-}
-
-void LabelArray::drawCached(QImage& cache, int from, int to) const
-{
-    QPainter painter(&cache);
-    painter.setPen(Qt::black);
-    DigitText::Batch batch(text_, painter);
-    for (int i = from; i < to; ++i)
-        if (isDrawn(i))
-            batch.draw(QRectF(place(i)), at(i).Caption);
+    painter.setFont(font_);
+    painter.drawText(QRectF(place(index)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, at(index).Caption);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/digit_text.h"
 #include "app/stored_layer.h"
 
 #include <QFont>
@@ -18,7 +17,7 @@ struct LabelProperties {
 class LabelArray : public StoredLayer<LabelProperties> {
     Q_OBJECT
 public:
-    LabelArray(const QString& name, LabelProperties design, const QFont& font, QWidget* parent = nullptr);
+    LabelArray(const QString& name, LabelProperties design, const QFont& font, QWidget* parent);
 
     QFont labelFont() const { return font_; }
     // Where element `index` lies in the window, in whole pixels.
@@ -27,9 +26,7 @@ public:
 protected:
     QRectF area(int index) const override;
     void drawElement(QPainter& painter, int index) const override;
-    void drawCached(QImage& cache, int from, int to) const override;
 
 private:
     QFont font_;
-    DigitText text_;
 };

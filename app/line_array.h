@@ -13,7 +13,7 @@ struct LineProperties {
 class LineArray : public StoredLayer<LineProperties> {
     Q_OBJECT
 public:
-    LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent = nullptr);
+    LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent);
 
     QColor color() const { return color_; }
     int widthPixels() const { return width_; }
@@ -21,8 +21,7 @@ public:
 protected:
     QRectF area(int index) const override;
     void drawElement(QPainter& painter, int index) const override;
-    void drawCached(QImage& cache, int from, int to) const override;
-    bool drawsInAnyThread() const override { return true; }
+    void drawElements(QPainter& painter, const QImage& cache, int from, int to) const override;
 
 private:
     QLineF line(int index) const; // logical pixels

@@ -1,6 +1,5 @@
 #include "app/picture_box.h"
 
-#include "app/screen_image.h"
 #include "assets/pictures.h"
 
 #include <QPainter>
@@ -19,7 +18,7 @@ void PictureBox::setPicture(const Picture* picture, QList<PicturePart> parts)
 {
     picture_ = picture;
     parts_ = std::move(parts);
-    canvas_ = {};
+    canvas_.drop();
     update();
 }
 
@@ -31,8 +30,8 @@ void PictureBox::Line(QLineF line)
 void PictureBox::Line(QLineF line, uint32_t bgr)
 {
     drawn_.push_back({line, units::fromBgr(bgr)});
-    if (!canvas_.isNull()) {
-        QPainter painter(&canvas_);
+    if (!canvas_.isStale(*this, size())) {
+        QPainter painter(&canvas_.image());
         draw(painter, drawn_.back());
     }
     const QRectF bounds = QRectF(line.p1(), line.p2()).normalized().adjusted(-2, -2, 2, 2);
@@ -42,7 +41,7 @@ void PictureBox::Line(QLineF line, uint32_t bgr)
 void PictureBox::Cls()
 {
     drawn_.clear();
-    canvas_ = {};
+    canvas_.drop();
     update();
 }
 
@@ -54,21 +53,14 @@ void PictureBox::draw(QPainter& painter, const DrawnLine& line)
 
 const QImage& PictureBox::canvas()
 {
-    if (screen_image::fits(canvas_, *this))
-        return canvas_;
-    canvas_ = screen_image::blank(*this, Qt::transparent);
-    QPainter painter(&canvas_);
-    for (const PicturePart& part : parts_) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setClipRect(part.clip);
-        painter.setTransform(part.transform);
-        picture_->draw(painter);
-        painter.restore();
-    }
+    if (!canvas_.isStale(*this, size()))
+        return canvas_.image();
+    QPainter painter(&canvas_.start(*this, size(), Qt::transparent));
+    for (const PicturePart& part : parts_)
+        pictures::draw(painter, *picture_, part);
     for (const DrawnLine& line : drawn_)
         draw(painter, line);
-    return canvas_;
+    return canvas_.image();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

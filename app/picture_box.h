@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/screen_cache.h"
 #include "app/units.h"
 #include "assets/pictures.h"
 
-#include <QImage>
 #include <QLineF>
 #include <QWidget>
 
@@ -19,7 +19,7 @@ public:
         QColor color;
     };
 
-    PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent = nullptr);
+    PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent);
 
     void setPicture(const Picture* picture, QList<PicturePart> parts);
     void Line(QLineF line); // in the foreground colour
@@ -41,5 +41,5 @@ private:
     const Picture* picture_ = nullptr;
     QList<PicturePart> parts_;
     std::vector<DrawnLine> drawn_;
-    QImage canvas_; // the picture and every drawn line, at the box's pixel ratio
+    ScreenCache canvas_; // the picture and every drawn line
 };

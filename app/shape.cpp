@@ -1,9 +1,10 @@
 #include "app/shape.h"
 
+#include "assets/ink.h"
+
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 Shape::Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent)
     : QWidget(parent), twips_(twips), borderColor_(borderColor)
@@ -27,19 +28,16 @@ void Shape::setBorderColor(uint32_t bgr)
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QTransform toDevice = painter.deviceTransform();
-    const QRectF exact = toDevice.mapRect(units::pixels(twips_).translated(-pos()));
-    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
     // The control's own whole pixels may round the other way: it clips at them.
-    const QRect box = QRect(QPoint(whole(exact.left()), whole(exact.top())),
-                            QPoint(whole(exact.right()) - 1, whole(exact.bottom()) - 1)) &
-                      toDevice.mapRect(QRectF(rect())).toAlignedRect();
+    const QRect box = ink::wholeDevicePixels(painter, units::pixels(twips_).translated(-pos())) &
+                      painter.deviceTransform().mapRect(QRectF(rect())).toAlignedRect();
     // A circle in the middle of its rectangle. Unsmoothed, an ellipse covers one pixel
     // more than its rectangle's size.
     const int diameter = std::min(box.width(), box.height());
     const QRect circle(box.left() + (box.width() - diameter) / 2, box.top() + (box.height() - diameter) / 2,
                        diameter - 1, diameter - 1);
-    painter.setWorldTransform(toDevice.inverted(), true);
-    painter.setPen(QPen(units::fromBgr(borderColor_), 1));
-    painter.drawEllipse(circle);
+    ink::inDevicePixels(painter, [&] {
+        painter.setPen(QPen(units::fromBgr(borderColor_), 1));
+        painter.drawEllipse(circle);
+    });
 }

@@ -9,7 +9,7 @@
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent = nullptr);
+    Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent);
 
     void setBorderColor(uint32_t bgr);
     uint32_t borderColor() const { return borderColor_; }

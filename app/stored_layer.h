@@ -43,9 +43,9 @@ public:
     {
         return index >= 0 && index < end() && elements_[static_cast<size_t>(index)].has_value();
     }
-    bool isShown(int index) const { return isLoaded(index) && at(index).Visible; }
+    bool isShown(int index) const override { return isLoaded(index) && at(index).Visible; }
     int count() const { return count_; }
-    int end() const { return static_cast<int>(elements_.size()); }
+    int end() const override { return static_cast<int>(elements_.size()); }
 
     void load(int16_t index)
     {
@@ -82,10 +82,6 @@ public:
         apply(*elements_[static_cast<size_t>(index)]);
         changed(index, before);
     }
-
-protected:
-    int elementEnd() const override { return end(); }
-    bool isDrawn(int index) const override { return isShown(index); }
 
 private:
     std::vector<std::optional<Properties>> elements_;

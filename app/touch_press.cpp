@@ -1,12 +1,9 @@
 #include "app/touch_press.h"
 
+#include "app/event_codes.h"
+
 #include <QGuiApplication>
 #include <QStyleHints>
-
-namespace {
-constexpr int16_t leftButton = 1;
-constexpr int16_t rightButton = 2;
-} // namespace
 
 TouchPress::TouchPress(Move move, Press press, QObject* parent)
     : QObject(parent), move_(std::move(move)), press_(std::move(press))

@@ -5,6 +5,8 @@
 #include "assets/formula_pictures.h"
 #include "assets/work_formulas.h"
 
+#include <QPainter>
+
 #include <array>
 
 namespace pictures {
@@ -81,6 +83,25 @@ const Picture& diagramAxes()
 QList<PicturePart> diagramAxesPlacement(const QSizeF& box, QPointF origin)
 {
     return axes::placement(box, origin);
+}
+
+PicturePart stretched(const Picture& picture, const QRectF& target)
+{
+    const QRectF extent = picture.extent;
+    return {QRectF(), QTransform::fromTranslate(-extent.left(), -extent.top()) *
+                          QTransform::fromScale(target.width() / extent.width(), target.height() / extent.height()) *
+                          QTransform::fromTranslate(target.left(), target.top())};
+}
+
+void draw(QPainter& painter, const Picture& picture, const PicturePart& part)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!part.clip.isNull())
+        painter.setClipRect(part.clip, Qt::IntersectClip);
+    painter.setTransform(part.transform, true);
+    picture.draw(painter);
+    painter.restore();
 }
 
 } // namespace pictures

@@ -30,11 +30,11 @@ void draw(QPainter& painter)
     arrow(painter, {9207, 21993}, {21988, 9243}, {20567, 9952}, {21560, 10010});
 
     const QString symbolFamily = QStringLiteral("Symbol");
-    const QFont sumFont = ink::font(symbolFamily, 2204);
-    const QFont integralFont = ink::font(symbolFamily, 2207);
+    const QFont sumFont = ink::cellFont(symbolFamily, 2204);
+    const QFont integralFont = ink::cellFont(symbolFamily, 2207);
     ink::text(painter, {13467, 3991}, ink::symbol(sumFont, U'∑', 0xE5), sumFont);
     ink::text(painter, {14887, 3990}, ink::symbol(integralFont, U'∫', 0xF2), integralFont);
-    const QFont letter = ink::font(QStringLiteral("Arial"), 1813);
+    const QFont letter = ink::cellFont(QStringLiteral("Arial"), 1813);
     ink::text(painter, {29149, 16986}, QStringLiteral("x"), letter);
     painter.save();
     painter.translate(23100, 11325);

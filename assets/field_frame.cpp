@@ -45,10 +45,10 @@ void drawFrame(QPainter& painter, const Frame& frame)
     drawYAxis(painter, frame.yTip);
     const QString serif = QStringLiteral("Times New Roman");
     const QString sans = QStringLiteral("Arial");
-    ink::text(painter, frame.oneOnX, QStringLiteral("1"), ink::font(serif, frame.oneOnXHeight, true));
-    ink::text(painter, frame.oneOnY, QStringLiteral("1"), ink::font(serif, 160, true));
-    ink::text(painter, frame.xName, QStringLiteral("X /cm"), ink::font(sans, 144, true));
-    ink::text(painter, frame.yName, QStringLiteral("Y /cm"), ink::font(sans, 144, true));
+    ink::text(painter, frame.oneOnX, QStringLiteral("1"), ink::cellFont(serif, frame.oneOnXHeight, {.bold = true}));
+    ink::text(painter, frame.oneOnY, QStringLiteral("1"), ink::cellFont(serif, 160, {.bold = true}));
+    ink::text(painter, frame.xName, QStringLiteral("X /cm"), ink::cellFont(sans, 144, {.bold = true}));
+    ink::text(painter, frame.yName, QStringLiteral("Y /cm"), ink::cellFont(sans, 144, {.bold = true}));
 }
 
 } // namespace field

@@ -11,8 +11,8 @@ namespace {
 
 using namespace typeset;
 
-const Style regular{false};
-const Style heavy{true};
+const Style regular{.italic = true};
+const Style heavy{.bold = true, .italic = true};
 
 // Baselines leave equal room above the vector arrows and below the subscripts.
 constexpr double homogeneousBaseline = 2221;

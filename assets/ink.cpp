@@ -32,37 +32,39 @@ std::pair<int, int> wholePixels(double lo, double hi)
     return {a, b};
 }
 
-// Runs `paint` with the painter drawing in device pixels instead of the picture's units.
-template <typename Paint>
-void inDevicePixels(QPainter& painter, Paint paint)
-{
-    painter.save();
-    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
-    paint();
-    painter.restore();
-}
-
 // Lines along the pixel grid become rectangles of whole device pixels.
 void alignedLine(QPainter& painter, QLineF line, const QColor& color, double width)
 {
     const QPointF half = line.dx() == 0 ? QPointF(width / 2, 0) : QPointF(0, width / 2);
-    const QRectF exact = painter.deviceTransform().mapRect(QRectF(line.p1() - half, line.p2() + half).normalized());
-    const auto [left, right] = wholePixels(exact.left(), exact.right());
-    const auto [top, bottom] = wholePixels(exact.top(), exact.bottom());
-    inDevicePixels(painter, [&] { painter.fillRect(QRect(left, top, right - left, bottom - top), color); });
+    const QRect pixels = wholeDevicePixels(painter, QRectF(line.p1() - half, line.p2() + half).normalized());
+    inDevicePixels(painter, [&] { painter.fillRect(pixels, color); });
 }
 
 } // namespace
 
-QFont font(const QString& family, int height, bool bold, bool italic)
+QRect wholeDevicePixels(const QPainter& painter, const QRectF& area)
+{
+    const QRectF exact = painter.deviceTransform().mapRect(area);
+    const auto [left, right] = wholePixels(exact.left(), exact.right());
+    const auto [top, bottom] = wholePixels(exact.top(), exact.bottom());
+    return {left, top, right - left, bottom - top};
+}
+
+QFont font(const QString& family, int pixels, Style style)
 {
     QFont f(family);
-    f.setBold(bold);
-    f.setItalic(italic);
+    f.setPixelSize(pixels);
+    f.setWeight(style.bold ? QFont::Bold : style.weight);
+    f.setItalic(style.italic);
+    return f;
+}
+
+QFont cellFont(const QString& family, int height, Style style)
+{
+    QFont f = font(family, height, style);
     // Hinting at the drawing's large sizes would shape glyphs for pixels that the
     // stretch to the holder then moves; the outlines scale cleanly.
     f.setHintingPreference(QFont::PreferNoHinting);
-    f.setPixelSize(height);
     const QFontMetricsF cell(f);
     f.setPixelSize(static_cast<int>(std::lround(height * height / (cell.ascent() + cell.descent()))));
     return f;

@@ -3,19 +3,28 @@
 #include <QColor>
 #include <QFont>
 #include <QLineF>
+#include <QPainter>
 #include <QPolygonF>
+#include <QRect>
 #include <QString>
-
-class QPainter;
 
 // What every picture draws with. All lengths are in the picture's own units, which the
 // holder's transform may stretch differently across and down.
 namespace ink {
 
+struct Style {
+    bool bold = false;
+    bool italic = false;
+    QFont::Weight weight = QFont::Normal; // used when not bold
+};
+
+// `family` in `style`, its em `pixels` high.
+QFont font(const QString& family, int pixels, Style style = {});
+
 // A text font whose character cell, ascent and descent together, is `height` units
 // high. The pictures give their text heights as a metafile gives a font's height: the
 // cell's, of which the em is a part (nine tenths in Times New Roman).
-QFont font(const QString& family, int height, bool bold = false, bool italic = false);
+QFont cellFont(const QString& family, int height, Style style = {});
 
 // The character `unicode` as `font` can show it. The font fontconfig gives for "Symbol"
 // may know only the old symbol encoding, where the same sign sits at `symbolCode`.
@@ -31,6 +40,20 @@ double text(QPainter& painter, QPointF origin, const QString& text, const QFont&
 void line(QPainter& painter, QLineF line, const QColor& color, double width);
 
 void fill(QPainter& painter, const QPolygonF& shape, const QColor& color);
+
+// The whole device pixels that `area`, in the painter's units, covers: each edge rounded
+// to the nearest pixel edge, and at least the pixel holding its middle across and down.
+QRect wholeDevicePixels(const QPainter& painter, const QRectF& area);
+
+// Runs `paint` with the painter drawing in device pixels instead of the picture's units.
+template <typename Paint>
+void inDevicePixels(QPainter& painter, Paint paint)
+{
+    painter.save();
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    paint();
+    painter.restore();
+}
 
 // A black arrow pointing right across `place`: a bar `bar` units thick and a triangular
 // head `headLength` long and as high as `place`. Where a formula is shown small, such a

@@ -17,7 +17,7 @@ struct Picture {
 };
 
 // Part of a picture as its holder shows it: drawn through `transform`, clipped to
-// `clip`, both in the holder's pixels.
+// `clip` (a null one clips nothing), both in the holder's pixels.
 struct PicturePart {
     QRectF clip;
     QTransform transform;
@@ -34,5 +34,12 @@ const Picture& diagramAxes();      // the axes of the work diagram
 // How a box of the given size in pixels shows the axes picture: their crossing on
 // `origin`, the pixel at which the diagram draws the field origin.
 QList<PicturePart> diagramAxesPlacement(const QSizeF& box, QPointF origin);
+
+// The whole picture as an image control shows it: its extent stretched onto `target`,
+// independently across and down.
+PicturePart stretched(const Picture& picture, const QRectF& target);
+
+// Draws `picture` smoothed, through `part`.
+void draw(QPainter& painter, const Picture& picture, const PicturePart& part);
 
 } // namespace pictures

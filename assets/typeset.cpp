@@ -70,7 +70,8 @@ Run times()
 
 QFont font(const Run& run, const Style& style)
 {
-    return ink::font(QStringLiteral("Times New Roman"), run.size, style.bold || run.bold, style.italic);
+    return ink::cellFont(QStringLiteral("Times New Roman"), run.size,
+                         {.bold = style.bold || run.bold, .italic = style.italic});
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/ink.h"
+
 #include <QFont>
 #include <QPointF>
 #include <QString>
@@ -33,10 +35,7 @@ Run boldOperator(const char* text, int size);
 Run boldSubscript(const char* text, int size);
 Run times(); // the multiplication dot, in subscript size
 
-struct Style {
-    bool bold;
-    bool italic = true;
-};
+using Style = ink::Style;
 
 QFont font(const Run& run, const Style& style);
 double width(std::span<const Run> runs, const Style& style);

@@ -16,13 +16,13 @@ namespace {
 using namespace typeset;
 
 constexpr int letters = 384;
-const Style style{true};
+const Style style{.bold = true, .italic = true};
 const QString symbolFamily = QStringLiteral("Symbol");
 
 // The signs are sized against the letters, whatever cell the stand-in for "Symbol" has.
 QFont sign(double timesTheLetters)
 {
-    QFont f = ink::font(symbolFamily, letters);
+    QFont f = ink::cellFont(symbolFamily, letters);
     f.setPixelSize(
         static_cast<int>(std::lround(timesTheLetters * typeset::font(word("I", letters), style).pixelSize())));
     return f;
@@ -119,7 +119,7 @@ void drawTotal(QPainter& painter)
     centred(painter, {sumMiddle, baseline - axis}, sum, sumFont);
 
     const double sumBottom = baseline - axis + QFontMetricsF(sumFont).tightBoundingRect(sum).height() / 2;
-    const QFont index = ink::font(QStringLiteral("Times New Roman"), 192, false, true);
+    const QFont index = ink::cellFont(QStringLiteral("Times New Roman"), 192, {.italic = true});
     const QString from = QStringLiteral("I=1");
     const double indexHeight = QFontMetricsF(index).tightBoundingRect(from).height();
     centred(painter, {sumMiddle, sumBottom + 40 + indexHeight / 2}, from, index);

@@ -35,9 +35,7 @@ void Formfeld1::Combo1_Click()
     }
     Imagefeld(feldnr)->show();
     Imageformel(feldnr)->show();
-    Label1->setCaption(QStringLiteral("0 Ncm"));
-    arbeit = int16_t{0};
-    summe = 0;
+    resetWork();
 }
 
 void Formfeld1::Combo1_KeyDown(int16_t& KeyCode, int16_t)

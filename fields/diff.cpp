@@ -6,7 +6,14 @@
 void Formfeld1::showWork(Number W)
 {
     arbeit = W;
-    Label1->setCaption(numbers::text(numbers::Round(arbeit, 2)) + QStringLiteral(" Ncm"));
+    Label1->setCaption(numbers::readout(numbers::Round(arbeit, 2)));
+}
+
+void Formfeld1::resetWork()
+{
+    Label1->setCaption(numbers::readout(int16_t{0}));
+    arbeit = int16_t{0};
+    summe = 0;
 }
 
 void Formfeld1::diff0(float Y, float)

@@ -148,4 +148,9 @@ QString text(const Number& v, const QLocale& locale)
         v);
 }
 
+QString readout(const Number& work, const QLocale& locale)
+{
+    return text(work, locale) + QStringLiteral(" Ncm");
+}
+
 } // namespace numbers

@@ -41,4 +41,7 @@ QString text(float v, const QLocale& locale = QLocale());
 QString text(double v, const QLocale& locale = QLocale());
 QString text(const Number& v, const QLocale& locale = QLocale());
 
+// A work value as its read-out shows it: the text, then " Ncm".
+QString readout(const Number& work, const QLocale& locale = QLocale());
+
 } // namespace numbers

@@ -30,7 +30,7 @@ QImage render(const Picture& picture, QSize size, qreal ratio = 1, QRectF target
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    drawStretched(painter, picture, target);
+    pictures::draw(painter, picture, pictures::stretched(picture, target));
     return image;
 }
 
@@ -127,11 +127,11 @@ struct Neighbours {
 
 const Neighbours neighbours[] = {
     {"formulas 4, 5 and 7: e with subscript y, then the bracket",
-     {true},
+     {.bold = true, .italic = true},
      {typeset::vector("e"), typeset::subscript("y"), typeset::word(")")},
      {3735 / 6723.0 / 15, 735 / 1247.0 / 15}},
     {"formula 2: k with subscript y",
-     {false},
+     {.italic = true},
      {typeset::word("k"), typeset::subscript("y")},
      {5655 / 7016.0 / 15, 495 / 642.0 / 15}},
 };
@@ -508,7 +508,7 @@ void TestPictures::indexCaptionsClearTheirFormula()
     const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
     const QImage formula =
         render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size(), ratio);
-    Label shown(QStringLiteral("index"), label.twips, {}, indexFont());
+    Label shown(QStringLiteral("index"), label.twips, {}, indexFont(), nullptr);
     const QPoint corner = shown.pos() - holderPixels.topLeft();
     for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
         shown.setCaption(QString::fromLatin1(caption));

@@ -10,14 +10,9 @@ void Formfeld1::loschen()
         Labellnr->unload(static_cast<int16_t>(i));
     }
     lnr = 0;
-    Labelin->setCaption(QStringLiteral("1"));
-    for (int16_t i = 1; i <= 4; ++i)
-        Labeln(i)->setCaption(QStringLiteral("1"));
-    Labeln(0)->setCaption(QStringLiteral("0"));
-    arbeit = int16_t{0};
-    summe = 0;
-    Label1->setCaption(QStringLiteral("0 Ncm"));
-    Label2->setCaption(QStringLiteral("0 Ncm"));
+    showIndexes(1);
+    resetWork();
+    Label2->setCaption(numbers::readout(int16_t{0}));
 }
 
 void Formfeld1::Commandloschen_Click()

@@ -1,5 +1,6 @@
 // Tracing a path on the field picture: click to click, the newest segment's end
 // following the pointer, the work of the open segment shown as the pointer moves.
+#include "app/event_codes.h"
 #include "app/formfeld1.h"
 #include "tracing/geometry.h"
 
@@ -11,8 +12,6 @@ using numbers::text;
 using numbers::toDouble;
 
 namespace {
-constexpr int16_t leftButton = 1;
-constexpr int16_t rightButton = 2;
 constexpr int16_t mostSegments = std::numeric_limits<int16_t>::max();
 constexpr uint32_t black = 0;
 } // namespace
@@ -72,10 +71,7 @@ void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, flo
         label.set(&LabelProperties::Left, xpos);
         label.set(&LabelProperties::Caption, text(n));
         label.set(&LabelProperties::Visible, true);
-        Labelin->setCaption(text(n));
-        for (int16_t i = 1; i <= 4; ++i)
-            Labeln(i)->setCaption(text(n));
-        Labeln(0)->setCaption(text(n - 1));
+        showIndexes(n);
     }
     if (Button == leftButton && lnr > 1) {
         const auto segment = geometry::diagramSegment(px, py, xstart, ystart, summe, arbeit);
@@ -83,7 +79,15 @@ void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, flo
         Picture1->Line(segment.ground, black);
     }
     summe = static_cast<float>(toDouble(plus(summe, arbeit)));
-    Label2->setCaption(text(Int(summe)) + QStringLiteral(" Ncm"));
+    Label2->setCaption(numbers::readout(Int(summe)));
     if (Button == rightButton)
         zeichnen = false;
+}
+
+void Formfeld1::showIndexes(int16_t n)
+{
+    Labelin->setCaption(text(n));
+    for (int16_t i = 1; i <= 4; ++i)
+        Labeln(i)->setCaption(text(n));
+    Labeln(0)->setCaption(text(n - 1));
 }

@@ -26,7 +26,6 @@ private slots:
     void hoverTextFollowsThePointerWhileShown();
     void movementAfterAnEraseLeavesTheTemplateHidden();
     void diagramOfASegmentAlongTheXAxis();
-    void diagramSurvivesHidingAndShowing();
     void noSegmentBeyondTheLast();
 
 private:
@@ -371,19 +370,6 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
     // pixel above it in red.
     QVERIFY2(changed > 30, qPrintable(QString::number(changed)));
     QVERIFY2(red > 30, qPrintable(QString::number(red)));
-}
-
-void TestTracing::diagramSurvivesHidingAndShowing()
-{
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 6690, 4695);
-    fixture::press(f(), Qt::LeftButton, 6690, 4695);
-    const QImage drawn = fixture::pixelsOf(f().Picture1);
-    QTest::mouseClick(f().Command1, Qt::LeftButton);
-    QVERIFY(f().Picture1->isHidden());
-    QTest::mouseClick(f().Command1, Qt::LeftButton);
-    QVERIFY(!f().Picture1->isHidden());
-    QCOMPARE(fixture::pixelsOf(f().Picture1), drawn);
 }
 
 void TestTracing::noSegmentBeyondTheLast()

@@ -125,12 +125,14 @@ void TestButtons::eraseClearsAHiddenDiagram()
 void TestButtons::energieFlipsTheDiagram()
 {
     traceThreeSegments();
+    const QImage diagram = fixture::pixelsOf(f().Picture1);
     const auto drawn = f().Picture1->drawnLines().size();
     const QString total = f().Label2->caption();
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(f().Picture1->isHidden());
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(!f().Picture1->isHidden());
+    QCOMPARE(fixture::pixelsOf(f().Picture1), diagram);
     QCOMPARE(f().Picture1->drawnLines().size(), drawn);
     QCOMPARE(f().Label2->caption(), total);
     QCOMPARE(f().state().lnr, int16_t{3});

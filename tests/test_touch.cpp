@@ -32,16 +32,16 @@ namespace {
 // Pixels of the window; 15 twips each.
 constexpr QPoint a{100, 100}, b{200, 100}, c{300, 100}, d{400, 100};
 
-int holdMs()
-{
-    return QGuiApplication::styleHints()->mousePressAndHoldInterval();
-}
+// A short press-and-hold interval keeps the waits short; a tap, pressed and released at
+// once, still ends long before it.
+constexpr int holdMs = 100;
 
 } // namespace
 
 void TestTouch::initTestCase()
 {
     touchScreen.reset(QTest::createTouchDevice());
+    QGuiApplication::styleHints()->setMousePressAndHoldInterval(holdMs);
 }
 
 void TestTouch::init()
@@ -75,9 +75,8 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
     QVERIFY(s.zeichnen);
 
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, d);
-    QTest::qWait(holdMs() + 200);
+    QTRY_VERIFY(!s.zeichnen);
     QCOMPARE(s.lnr, int16_t(3)); // held: no further segment
-    QVERIFY(!s.zeichnen);
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, d);
     QCOMPARE(s.lnr, int16_t(3));
     QCOMPARE(form->Line1->at(3).X2, 6000.f); // the last segment ends where the finger was held
@@ -94,7 +93,7 @@ void TestTouch::dragPullsTheOpenSegmentsEnd()
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, b);
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).move(0, b + QPoint(40, 20));
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).move(0, c);
-    QTest::qWait(holdMs() + 200); // still down, but already a drag
+    QTest::qWait(3 * holdMs); // still down past the hold, but already a drag
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, c);
     const WindowState& s = form->state();
     QCOMPARE(s.lnr, int16_t(2));
@@ -136,7 +135,7 @@ void TestTouch::mouseHeldStillStartsASegment()
 {
     fixture::moveTo(*form, 1500, 1500);
     QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, a);
-    QTest::qWait(2000);
+    QTest::qWait(3 * holdMs); // long past the hold of a touch
     QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, a);
     QCOMPARE(form->state().lnr, int16_t(1));
     QVERIFY(form->state().zeichnen);

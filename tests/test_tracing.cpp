@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <variant>
+
 // Tracing a path with real mouse input: the state table of idle and tracing, the segments
 // with their numbers, the totals and the work diagram.
 class TestTracing : public QObject {
@@ -16,22 +18,14 @@ private slots:
     void firstLeftPressStartsSegmentOne();
     void pressActsWhereThePointerLastMoved();
     void pressBeforeAnyMovementActsAtTheCorner();
-    void tracingEvaluatesTheOpenSegment();
-    void nextLeftPressAddsTheWorkAndNumbersOn();
-    void rightPressEndsTracingAndAddsTheWork();
-    void furtherPressesAddTheSameWorkAgain();
-    void leftPressAfterRightDrawsFromTheLastStart();
-    void middlePressOnlyAddsTheWork();
-    void negativeTotalIsRoundedDown();
-    void coordinateSystemRunsNoModel();
-    void numberLabelsLetTheMouseThrough();
+    void pressesAndMovements_data();
+    void pressesAndMovements();
     void segmentsMaskWhatLiesBeneath_data();
     void segmentsMaskWhatLiesBeneath();
     void segmentsDrawnAnewOnAnotherScreen();
     void hoverTextFollowsThePointerWhileShown();
     void movementAfterAnEraseLeavesTheTemplateHidden();
     void diagramOfASegmentAlongTheXAxis();
-    void diagramSurvivesHidingAndShowing();
     void noSegmentBeyondTheLast();
 
 private:
@@ -46,6 +40,16 @@ void pressWithoutMoving(Formfeld1& form, Qt::MouseButton button, QPoint pixel)
     // Straight to the field picture, with no movement before it.
     QTest::mousePress(form.Imagefeld(0), button, {}, pixel);
     QTest::mouseRelease(form.Imagefeld(0), button, {}, pixel);
+}
+
+// A row's script: movements to points in twips, and presses where the pointer last moved.
+using Step = std::variant<QPoint, Qt::MouseButton>;
+using Script = QList<Step>;
+
+// A diagram line's ends in hundredths of a pixel.
+QList<int> hundredths(const QLineF& l)
+{
+    return {qRound(l.x1() * 100), qRound(l.y1() * 100), qRound(l.x2() * 100), qRound(l.y2() * 100)};
 }
 
 } // namespace
@@ -120,123 +124,123 @@ void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
     QCOMPARE(f().Labellnr->at(1).Left, 0.0f);
 }
 
-void TestTracing::tracingEvaluatesTheOpenSegment()
+void TestTracing::pressesAndMovements_data()
 {
-    QVERIFY(fixture::choose(f(), 1));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    // Up by 1320 twips in a field of 1 N pointing down: 1320 / 665 = 1.985 Ncm.
-    fixture::moveTo(f(), 3360, 2040);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("1.98 Ncm"));
-    QCOMPARE(std::get<float>(f().state().arbeit), 1320.0f / 665.0f);
-    QCOMPARE(f().Line1->at(1).Y2, 2040.0f);
-    QCOMPARE(f().state().summe, 0.0f);
-}
+    QTest::addColumn<int>("field");
+    QTest::addColumn<Script>("script");
+    QTest::addColumn<bool>("tracing");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<float>("total");
+    QTest::addColumn<Number>("work");
+    QTest::addColumn<QStringList>("captions"); // the work, the total and the hover text
+    QTest::addColumn<QPointF>("firstEnd");     // where segment 1 ends
+    QTest::addColumn<int>("diagramLines");
+    QTest::addColumn<QList<int>>("ground"); // the newest ground line in hundredths of a pixel
 
-void TestTracing::nextLeftPressAddsTheWorkAndNumbersOn()
-{
-    QVERIFY(fixture::choose(f(), 1));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 3360, 2040);
-    fixture::press(f(), Qt::LeftButton, 3360, 2040);
-    QCOMPARE(f().state().summe, 1320.0f / 665.0f);
-    QCOMPARE(f().Label2->caption(), QStringLiteral("1 Ncm"));
-    QCOMPARE(f().state().lnr, int16_t{2});
-    QCOMPARE(f().Labelin->caption(), QStringLiteral("2"));
-    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("1"));
-    QCOMPARE(f().Labellnr->at(2).Caption, QStringLiteral("2"));
-    QCOMPARE(f().Picture1->drawnLines().size(), size_t{2});
-    // Until the next movement the read-out still shows the finished segment.
-    QCOMPARE(f().Label1->caption(), QStringLiteral("1.98 Ncm"));
-    fixture::moveTo(f(), 3360, 2700);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("-0.99 Ncm"));
-}
-
-void TestTracing::rightPressEndsTracingAndAddsTheWork()
-{
-    QVERIFY(fixture::choose(f(), 3));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 4695, 3360); // snapped to 4700: 1340 / 665 = 2.015 Ncm
-    fixture::press(f(), Qt::RightButton, 4695, 3360);
-    QVERIFY(!f().state().zeichnen);
-    QCOMPARE(f().state().summe, 1340.0f / 665.0f);
-    QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
-    QCOMPARE(f().Label1->caption(), QStringLiteral("2.02 Ncm"));
-
-    fixture::moveTo(f(), 1500, 1500);
-    QCOMPARE(f().Line1->at(1).X2, 4700.0f);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("2.02 Ncm"));
-    QCOMPARE(f().Imagefeld(3)->toolTip(), QStringLiteral("-2.8 ; 2.8"));
-}
-
-void TestTracing::furtherPressesAddTheSameWorkAgain()
-{
-    QVERIFY(fixture::choose(f(), 3));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 4695, 3360);
-    fixture::press(f(), Qt::RightButton, 4695, 3360);
-    fixture::press(f(), Qt::RightButton, 4695, 3360);
+    // The pointer snaps to 10 twips, 4695 to 4700: 1340 / 665 = 2.015 Ncm to the right in
+    // field 3. The hover text is in field units, ((x - 3360) / 3330 and (3360 - y) / 3320 to
+    // hundredths) * 5. A point lies in the diagram at H = x / 30 + 135 - (y / 30 + 25) / 1.4,
+    // V = (y / 30 + 25) / 1.4 + 32; a ground line runs from the new start, V rounded to a
+    // whole pixel, to the old one; the field origin lies at (149.14, 129.86).
+    const Script atOrigin{QPoint(3360, 3360), Qt::LeftButton};
     const float w = 1340.0f / 665.0f;
-    QCOMPARE(f().state().summe, w + w);
-    QCOMPARE(f().Label2->caption(), QStringLiteral("4 Ncm"));
-    fixture::press(f(), Qt::LeftButton, 4695, 3360);
-    QCOMPARE(f().state().summe, w + w + w);
-}
+    const QList<int> none;
+    const Number reset = int16_t{0};
 
-void TestTracing::leftPressAfterRightDrawsFromTheLastStart()
-{
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 4695, 3360);
-    fixture::press(f(), Qt::RightButton, 4695, 3360);
-    fixture::pressLeftAt(f(), 1500, 1500);
-    const auto& lines = f().Picture1->drawnLines();
-    QCOMPARE(lines.size(), size_t{2});
-    // The old end is the start of segment 1, the field origin: H = 149.14.
-    QCOMPARE(qRound(lines[1].line.x2() * 100), 14914);
-    QCOMPARE(qRound(lines[1].line.y2() * 100), 12986);
-}
+    // Up by 1320 twips in a field of 1 N pointing down: 1320 / 665 = 1.985 Ncm.
+    const Script up = atOrigin + Script{QPoint(3360, 2040)};
+    const float v = 1320.0f / 665.0f;
+    QTest::newRow("tracing evaluates the open segment")
+        << 1 << up << true << 1 << 0.0f << Number(v) << QStringList{"1.98 Ncm", "0 Ncm", "0 ; 2"} << QPointF(3360, 2040)
+        << 0 << none;
+    const QList<int> fromAbove{18057, 9800, 14914, 12986};
+    // Until the next movement the read-out still shows the finished segment.
+    QTest::newRow("the next left press adds the work and numbers on")
+        << 1 << up + Script{Qt::LeftButton} << true << 2 << v << Number(v) << QStringList{"1.98 Ncm", "1 Ncm", "0 ; 2"}
+        << QPointF(3360, 2040) << 2 << fromAbove;
+    QTest::newRow("a movement after it evaluates segment 2, down 660: -660 / 665")
+        << 1 << up + Script{Qt::LeftButton, QPoint(3360, 2700)} << true << 2 << v << Number(-660.0f / 665.0f)
+        << QStringList{"-0.99 Ncm", "1 Ncm", "0 ; 1"} << QPointF(3360, 2040) << 2 << fromAbove;
 
-void TestTracing::middlePressOnlyAddsTheWork()
-{
-    QVERIFY(fixture::choose(f(), 3));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 4695, 3360);
-    fixture::press(f(), Qt::MiddleButton, 4695, 3360);
-    QVERIFY(f().state().zeichnen);
-    QCOMPARE(f().state().lnr, int16_t{1});
-    QCOMPARE(f().state().summe, 1340.0f / 665.0f);
-    fixture::moveTo(f(), 5010, 3360);
-    QCOMPARE(f().Line1->at(1).X2, 5010.0f);
-}
-
-void TestTracing::negativeTotalIsRoundedDown()
-{
-    QVERIFY(fixture::choose(f(), 3));
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 3225, 3360); // snapped to 3220: -140 / 665 = -0.21 Ncm
-    fixture::press(f(), Qt::RightButton, 3225, 3360);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("-0.21 Ncm"));
-    QCOMPARE(f().Label2->caption(), QStringLiteral("-1 Ncm"));
-}
-
-void TestTracing::coordinateSystemRunsNoModel()
-{
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 4695, 3360);
-    fixture::press(f(), Qt::LeftButton, 4695, 3360);
-    QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
-    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
-    QCOMPARE(f().state().lnr, int16_t{2});
-}
-
-void TestTracing::numberLabelsLetTheMouseThrough()
-{
-    fixture::pressLeftAt(f(), 1500, 1500);
+    const QList<int> fromRight{19381, 13000, 14914, 12986};
+    const Script right = atOrigin + Script{QPoint(4695, 3360), Qt::RightButton};
+    QTest::newRow("a right press ends tracing and adds the work")
+        << 3 << right << false << 1 << w << Number(w) << QStringList{"2.02 Ncm", "2 Ncm", "2 ; 0"}
+        << QPointF(4700, 3360) << 0 << none;
+    QTest::newRow("after a right press movements only track the pointer")
+        << 3 << right + Script{QPoint(1500, 1500)} << false << 1 << w << Number(w)
+        << QStringList{"2.02 Ncm", "2 Ncm", "-2.8 ; 2.8"} << QPointF(4700, 3360) << 0 << none;
+    QTest::newRow("a further right press adds the same work again")
+        << 3 << right + Script{Qt::RightButton} << false << 1 << w + w << Number(w)
+        << QStringList{"2.02 Ncm", "4 Ncm", "2 ; 0"} << QPointF(4700, 3360) << 0 << none;
+    QTest::newRow("and so does a left press after it")
+        << 3 << right + Script{Qt::RightButton, Qt::LeftButton} << true << 2 << w + w + w << Number(w)
+        << QStringList{"2.02 Ncm", "6 Ncm", "2 ; 0"} << QPointF(4700, 3360) << 2 << fromRight;
+    // The old end is the start of segment 1, not where the right press was.
+    QTest::newRow("a left press after a right one draws from the last start")
+        << 0 << atOrigin + Script{QPoint(4695, 3360), Qt::RightButton, QPoint(1500, 1500), Qt::LeftButton} << true << 2
+        << 0.0f << reset << QStringList{"0 Ncm", "0 Ncm", "-2.8 ; 2.8"} << QPointF(4700, 3360) << 2
+        << QList<int>{13143, 8600, 14914, 12986};
+    // Tracing goes on, to 5010: 1650 / 665 = 2.48 Ncm.
+    QTest::newRow("a middle press only adds the work")
+        << 3 << atOrigin + Script{QPoint(4695, 3360), Qt::MiddleButton, QPoint(5010, 3360)} << true << 1 << w
+        << Number(1650.0f / 665.0f) << QStringList{"2.48 Ncm", "2 Ncm", "2.5 ; 0"} << QPointF(5010, 3360) << 0 << none;
+    // 3225 snaps to 3220: -140 / 665 = -0.21 Ncm.
+    QTest::newRow("a negative total is rounded down")
+        << 3 << atOrigin + Script{QPoint(3225, 3360), Qt::RightButton} << false << 1 << -140.0f / 665.0f
+        << Number(-140.0f / 665.0f) << QStringList{"-0.21 Ncm", "-1 Ncm", "-0.2 ; 0"} << QPointF(3220, 3360) << 0
+        << none;
+    QTest::newRow("the coordinate system runs no model")
+        << 0 << atOrigin + Script{QPoint(4695, 3360), Qt::LeftButton} << true << 2 << 0.0f << reset
+        << QStringList{"0 Ncm", "0 Ncm", "2 ; 0"} << QPointF(4700, 3360) << 2 << fromRight;
     // Inside the number label's rectangle of 735 x 255 twips.
-    fixture::moveTo(f(), 1800, 1650);
-    QCOMPARE(f().Line1->at(1).X2, 1800.0f);
-    QCOMPARE(f().Line1->at(1).Y2, 1650.0f);
-    fixture::press(f(), Qt::LeftButton, 1800, 1650);
-    QCOMPARE(f().state().lnr, int16_t{2});
+    QTest::newRow("number labels let the mouse through")
+        << 0 << Script{QPoint(1500, 1500), Qt::LeftButton, QPoint(1800, 1650), Qt::LeftButton} << true << 2 << 0.0f
+        << reset << QStringList{"0 Ncm", "0 Ncm", "-2.35 ; 2.6"} << QPointF(1800, 1650) << 2
+        << QList<int>{13786, 8900, 13143, 8557};
+}
+
+void TestTracing::pressesAndMovements()
+{
+    QFETCH(int, field);
+    QFETCH(Script, script);
+    QFETCH(bool, tracing);
+    QFETCH(int, segments);
+    QFETCH(float, total);
+    QFETCH(Number, work);
+    QFETCH(QStringList, captions);
+    QFETCH(QPointF, firstEnd);
+    QFETCH(int, diagramLines);
+    QFETCH(QList<int>, ground);
+    if (field != 0) // the window opens with the coordinate system
+        QVERIFY(fixture::choose(f(), field));
+    QPoint at;
+    for (const Step& step : script) {
+        if (const auto* to = std::get_if<QPoint>(&step)) {
+            at = *to;
+            fixture::moveTo(f(), at.x(), at.y());
+        } else {
+            fixture::press(f(), std::get<Qt::MouseButton>(step), at.x(), at.y());
+        }
+    }
+
+    QCOMPARE(f().state().zeichnen, tracing);
+    QCOMPARE(int(f().state().lnr), segments);
+    QCOMPARE(f().state().summe, total);
+    QCOMPARE((QStringList{f().Label1->caption(), f().Label2->caption(), f().Imagefeld(field)->toolTip()}), captions);
+    // The type decides the read-out's digits. 3360 snaps to 33.6 * 100, a little below 3360
+    // in single precision: ends and work compare to single precision, not exactly.
+    QCOMPARE(f().state().arbeit.index(), work.index());
+    QCOMPARE(float(numbers::toDouble(f().state().arbeit)), float(numbers::toDouble(work)));
+    QCOMPARE(f().Line1->at(1).X2, float(firstEnd.x()));
+    QCOMPARE(f().Line1->at(1).Y2, float(firstEnd.y()));
+    const QString number = QString::number(segments);
+    QCOMPARE(f().Labelin->caption(), number);
+    QCOMPARE(f().Labellnr->at(segments).Caption, number);
+    QCOMPARE(f().Labeln(0)->caption(), QString::number(segments - 1));
+    const auto& lines = f().Picture1->drawnLines();
+    QCOMPARE(int(lines.size()), diagramLines);
+    QCOMPARE(lines.empty() ? QList<int>{} : hundredths(lines.back().line), ground);
 }
 
 void TestTracing::segmentsMaskWhatLiesBeneath_data()
@@ -343,9 +347,6 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
 
     const auto& lines = f().Picture1->drawnLines();
     QCOMPARE(lines.size(), size_t{2});
-    const auto hundredths = [](const QLineF& l) {
-        return QList<int>{qRound(l.x1() * 100), qRound(l.y1() * 100), qRound(l.x2() * 100), qRound(l.y2() * 100)};
-    };
     QCOMPARE(hundredths(lines[0].line), (QList<int>{26014, 13086, 14914, 12986}));
     QCOMPARE(lines[0].color, QColor(Qt::red));
     QCOMPARE(hundredths(lines[1].line), (QList<int>{26014, 13000, 14914, 12986}));
@@ -369,19 +370,6 @@ void TestTracing::diagramOfASegmentAlongTheXAxis()
     // pixel above it in red.
     QVERIFY2(changed > 30, qPrintable(QString::number(changed)));
     QVERIFY2(red > 30, qPrintable(QString::number(red)));
-}
-
-void TestTracing::diagramSurvivesHidingAndShowing()
-{
-    fixture::pressLeftAt(f(), 3360, 3360);
-    fixture::moveTo(f(), 6690, 4695);
-    fixture::press(f(), Qt::LeftButton, 6690, 4695);
-    const QImage drawn = fixture::pixelsOf(f().Picture1);
-    QTest::mouseClick(f().Command1, Qt::LeftButton);
-    QVERIFY(f().Picture1->isHidden());
-    QTest::mouseClick(f().Command1, Qt::LeftButton);
-    QVERIFY(!f().Picture1->isHidden());
-    QCOMPARE(fixture::pixelsOf(f().Picture1), drawn);
 }
 
 void TestTracing::noSegmentBeyondTheLast()

@@ -208,9 +208,6 @@ void TestWorkModels::originKeepsTheLastValue()
     QVERIFY(form->Label1->caption() != shown);
 }
 
-QTEST_MAIN(TestWorkModels)
-#include "test_work_models.moc"
-
 void TestWorkModels::separatorHasAGlyph_data()
 {
     QTest::addColumn<QString>("locale");
@@ -237,3 +234,6 @@ void TestWorkModels::separatorHasAGlyph()
     for (const QGlyphRun& glyphs : layout.glyphRuns())
         QVERIFY2(!glyphs.glyphIndexes().contains(0), qPrintable(glyphs.rawFont().familyName()));
 }
+
+QTEST_MAIN(TestWorkModels)
+#include "test_work_models.moc"

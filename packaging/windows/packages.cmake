@@ -1,0 +1,33 @@
+# The two packages, both made from the installed folder: a ZIP to unpack and start from,
+# and an MSI that installs the program for every user of the machine.
+#   cmake --build <build> --target windows_packages
+# leaves kraftfeld-<version>-win64.zip and .msi in the build folder.
+
+find_program(WIXL wixl REQUIRED)
+
+# Windows Installer knows every version of the program by this code; it never changes.
+set(WINDOWS_UPGRADE_CODE 40b48eeb-1eb4-4a80-8db1-76b8b83c3441)
+
+set(WINDOWS_PACKAGE ${CMAKE_BINARY_DIR}/kraftfeld-${PROJECT_VERSION}-win64)
+set(stage ${CMAKE_CURRENT_BINARY_DIR}/stage)
+get_filename_component(layout_name ${WINDOWS_PACKAGE} NAME)
+set(layout ${stage}/${layout_name})
+
+# Followed by -DVERSION=... -DOUTPUT=... -P msi.cmake: the same folder can be packaged as
+# another version, which is how the upgrade is tested.
+set(make_msi ${CMAKE_COMMAND} -DWIXL=${WIXL} -DLAYOUT=${layout}
+    -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/kraftfeld.wxs.in -DICON=${ICON_ICO}
+    "-DPRODUCT_NAME=${WINDOWS_PRODUCT_NAME}" "-DMANUFACTURER=${WINDOWS_MANUFACTURER}"
+    -DUPGRADE_CODE=${WINDOWS_UPGRADE_CODE})
+set(msi_script ${CMAKE_CURRENT_SOURCE_DIR}/msi.cmake)
+
+add_custom_target(windows_packages
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${layout} --config $<CONFIG> --strip
+    COMMAND ${CMAKE_COMMAND} -E chdir ${stage}
+            ${CMAKE_COMMAND} -E tar cf ${WINDOWS_PACKAGE}.zip --format=zip ${layout_name}
+    COMMAND ${make_msi} -DVERSION=${PROJECT_VERSION} -DOUTPUT=${WINDOWS_PACKAGE}.msi -P ${msi_script}
+    BYPRODUCTS ${WINDOWS_PACKAGE}.zip ${WINDOWS_PACKAGE}.msi
+    VERBATIM)
+add_dependencies(windows_packages kraftfeld icon_ico)
+

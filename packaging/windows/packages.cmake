@@ -31,3 +31,14 @@ add_custom_target(windows_packages
     VERBATIM)
 add_dependencies(windows_packages kraftfeld icon_ico)
 
+# Installs, upgrades and removes the MSI in a Wine of its own. The upgrade goes to the same
+# folder packaged as the next patch version.
+math(EXPR next_patch "${PROJECT_VERSION_PATCH} + 1")
+set(next_version ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${next_patch})
+set(next_msi ${CMAKE_CURRENT_BINARY_DIR}/kraftfeld-${next_version}-upgrade-test.msi)
+add_custom_target(windows_msi_test
+    COMMAND ${make_msi} -DVERSION=${next_version} -DOUTPUT=${next_msi} -P ${msi_script}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/test_msi.sh ${WINDOWS_PACKAGE}.msi ${next_msi}
+    BYPRODUCTS ${next_msi}
+    USES_TERMINAL VERBATIM)
+add_dependencies(windows_msi_test windows_packages)

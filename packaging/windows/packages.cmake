@@ -8,10 +8,10 @@ find_program(WIXL wixl REQUIRED)
 # Windows Installer knows every version of the program by this code; it never changes.
 set(WINDOWS_UPGRADE_CODE 40b48eeb-1eb4-4a80-8db1-76b8b83c3441)
 
-set(WINDOWS_PACKAGE ${CMAKE_BINARY_DIR}/kraftfeld-${PROJECT_VERSION}-win64)
+set(package_name kraftfeld-${PROJECT_VERSION}-win64)
+set(WINDOWS_PACKAGE ${CMAKE_BINARY_DIR}/${package_name})
 set(stage ${CMAKE_CURRENT_BINARY_DIR}/stage)
-get_filename_component(layout_name ${WINDOWS_PACKAGE} NAME)
-set(layout ${stage}/${layout_name})
+set(layout ${stage}/${package_name})
 
 # Followed by -DVERSION=... -DOUTPUT=... -P msi.cmake: the same folder can be packaged as
 # another version, which is how the upgrade is tested.
@@ -25,7 +25,7 @@ add_custom_target(windows_packages
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${layout} --config $<CONFIG> --strip
     COMMAND ${CMAKE_COMMAND} -E chdir ${stage}
-            ${CMAKE_COMMAND} -E tar cf ${WINDOWS_PACKAGE}.zip --format=zip ${layout_name}
+            ${CMAKE_COMMAND} -E tar cf ${WINDOWS_PACKAGE}.zip --format=zip ${package_name}
     COMMAND ${make_msi} -DVERSION=${PROJECT_VERSION} -DOUTPUT=${WINDOWS_PACKAGE}.msi -P ${msi_script}
     BYPRODUCTS ${WINDOWS_PACKAGE}.zip ${WINDOWS_PACKAGE}.msi
     VERBATIM)
@@ -42,3 +42,7 @@ add_custom_target(windows_msi_test
     BYPRODUCTS ${next_msi}
     USES_TERMINAL VERBATIM)
 add_dependencies(windows_msi_test windows_packages)
+if(BUILD_TESTING)
+    add_test(NAME msi COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows_msi_test)
+    set_tests_properties(msi PROPERTIES TIMEOUT 600 LABELS slow)
+endif()

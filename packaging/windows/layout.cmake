@@ -21,14 +21,6 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${path} DESTINATION .)
 endforeach()
 
-# Debian's MinGW libraries keep their debugging information, nine tenths of
-# libstdc++-6.dll: installed with --strip, they go without it, as the executable does.
-install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-        file(GLOB_RECURSE libraries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
-        execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${libraries} COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
-
 function(add_licence source name)
     if(NOT EXISTS "${source}")
         message(FATAL_ERROR "No licence text at ${source}")
@@ -45,3 +37,12 @@ add_licence(/usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt)
 add_licence(/usr/share/doc/libqt6core6/copyright Qt-Copyright.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/gcc-runtime-library-exception.txt GCC-Runtime-Library-Exception.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/winpthreads.txt winpthreads.txt)
+
+# Debian's MinGW libraries keep their debugging information, nine tenths of
+# libstdc++-6.dll: installed with --strip, every library goes without it, as the
+# executable does. Last, so that it finds every library installed above.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        file(GLOB_RECURSE libraries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${libraries} COMMAND_ERROR_IS_FATAL ANY)
+    endif()")

@@ -30,3 +30,8 @@ TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian xvfb xdotool dbus-d
 # What scripts/package-check needs beyond the build: the package's checker and a fresh
 # Debian root to install it into.
 CHECK_PACKAGES=(lintian debootstrap)
+
+# What scripts/windows needs beyond the build: the cross compiler and the source of Qt
+# for Windows, Wine to run the tests, and the tools that make the icon and the MSI.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine wine64
+                  icoutils msitools wixl)

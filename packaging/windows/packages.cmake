@@ -46,3 +46,18 @@ if(BUILD_TESTING)
     add_test(NAME msi COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows_msi_test)
     set_tests_properties(msi PROPERTIES TIMEOUT 600 LABELS slow)
 endif()
+
+# Starts the installed program on an X server of its own and uses it with the mouse under
+# German and English regional settings. Skipped where Xvfb, Wine or the OCR are missing.
+set(window_test ${CMAKE_CURRENT_SOURCE_DIR}/test_window.sh ${WINDOWS_PACKAGE}.msi)
+add_custom_target(windows_window_test COMMAND ${window_test} USES_TERMINAL VERBATIM)
+add_dependencies(windows_window_test windows_packages)
+if(BUILD_TESTING)
+    # Run directly, so that CTest sees the exit code that means skipped.
+    add_test(NAME windows_packages_built
+             COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows_packages)
+    set_tests_properties(windows_packages_built PROPERTIES FIXTURES_SETUP windows_packages LABELS slow)
+    add_test(NAME window COMMAND ${window_test})
+    set_tests_properties(window PROPERTIES FIXTURES_REQUIRED windows_packages SKIP_RETURN_CODE 77
+                         TIMEOUT 600 LABELS slow)
+endif()

@@ -10,22 +10,8 @@
 set -euo pipefail
 [ $# -ge 1 ] && [ $# -le 2 ] || { echo "usage: $0 PROGRAM.msi [NEWER.msi]" >&2; exit 2; }
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $what"
-        failed=$((failed + 1))
-    fi
-}
+. "$(dirname "$0")/wine_msi.sh"
 
-property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v key="$2" '$1 == key { print $2 }'; }
-shortcut_name() { msiinfo export "$1" Shortcut | tr -d '\r' | awk -F'\t' 'NR > 3 { print $3 }'; }
 # Windows Installer files products and upgrade codes in the registry under their GUIDs
 # with the digits of each group reversed.
 packed_guid() {
@@ -33,45 +19,26 @@ packed_guid() {
     echo "$(rev <<< "${g:0:8}")$(rev <<< "${g:8:4}")$(rev <<< "${g:12:4}")$(sed -E 's/(.)(.)/\2\1/g' <<< "${g:16}")"
 }
 
-export WINEPREFIX WINEDEBUG=-all WINEARCH=win64
-WINEPREFIX="$(mktemp -d)"
-# Mono and Gecko would be fetched from the network, and winemenubuilder would copy the
-# Start menu into this machine's own desktop menus.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # A silent installation shows nothing: no screen is needed.
 unset DISPLAY WAYLAND_DISPLAY
 work="$(mktemp -d)"
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
-drive="$WINEPREFIX/drive_c"
+trap 'remove_wine; rm -rf "$work"' EXIT
 
-wine_run() { wine "$@" > /dev/null 2>&1; local status=$?; wineserver -w; return $status; }
-# Wine's drive Z: is the root of this machine's file system.
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 wine_run wineboot --init
 
 first=$(realpath -e "$1")
 newest=$(realpath -e "${2:-$1}")
-name=$(property "$first" ProductName)
-shortcut=$(shortcut_name "$first").lnk
+read_msi "$first"
 icon=$(property "$first" ARPPRODUCTICON)
-folder=$(msiextract -l "$first" | tr -d '\r' | head -n 1 | cut -d/ -f1)
 for msi in "$first" "$newest"; do
     mkdir -p "$work/$(property "$msi" ProductVersion)"
     (cd "$work/$(property "$msi" ProductVersion)" && msiextract "$msi" > /dev/null)
 done
 find "$drive" | sort > "$work/before"
 
-listed_codes() { wine uninstaller --list 2> /dev/null | tr -d '\r' | awk -F'[|][|][|]' -v name="$name" '$2 == name { print $1 }'; }
 display_version() {
     wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" /v DisplayVersion 2> /dev/null |
         tr -d '\r' | awk '$1 == "DisplayVersion" { print $3 }'
-}
-# Windows Installer puts a per-machine Start-menu entry into the Start menu of all users;
-# Wine puts it into the installing user's own. Either counts, once.
-shortcuts() {
-    find "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs" \
-         "$drive"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs \
-         -name "$shortcut" 2> /dev/null
 }
 same_files_as_package() { diff -r "$work/$1/$folder" "$drive/Program Files/$folder"; }
 only_listed() { [ "$(listed_codes)" = "$1" ]; }
@@ -102,9 +69,6 @@ if [ "$newest" != "$first" ]; then
 fi
 
 check "removed silently" wine_run msiexec /x "$(windows_path "$newest")" /qn
-no_folder() { [ ! -e "$drive/Program Files/$folder" ]; }
-no_shortcut() { [ -z "$(shortcuts)" ]; }
-not_listed() { [ -z "$(listed_codes)" ]; }
 # Windows Installer's own cache folder stays, as on every Windows that has installed
 # anything.
 nothing_new() {
@@ -121,11 +85,8 @@ no_registry_trace() {
     done
     ! grep -i -F "${patterns[@]}" "$WINEPREFIX"/*.reg
 }
-check "no folder left in C:\\Program Files" no_folder
-check "no Start-menu entry left" no_shortcut
-check "no longer listed among installed programs" not_listed
+check_removed
 check "no file or folder left anywhere" nothing_new
 check "no registry key or value left" no_registry_trace
 
-echo "msi: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+tally msi

@@ -32,6 +32,19 @@ TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian xvfb xdotool dbus-d
 CHECK_PACKAGES=(lintian debootstrap)
 
 # What scripts/windows needs beyond the build: the cross compiler and the source of Qt
-# for Windows, Wine to run the tests, and the tools that make the icon and the MSI.
+# for Windows, Wine to run the tests, the tools that make the icon and the MSI, and a
+# display, input, screenshots, text recognition and the German and English regional
+# settings for the test of the installed program's window.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine wine64
-                  icoutils msitools wixl)
+                  icoutils msitools wixl xvfb xdotool x11-utils imagemagick tesseract-ocr locales)
+
+# Generates the regional settings named, where they are missing.
+ensure_locales() {
+    local missing=0
+    for name in "$@"; do
+        locale -a | grep -q -x "$name.utf8" && continue
+        sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        missing=1
+    done
+    [ $missing -eq 0 ] || locale-gen >/dev/null
+}

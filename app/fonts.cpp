@@ -39,8 +39,13 @@ QFont fitted(QFont font, const QString& text, int width)
     const int advance = QFontMetrics(font).horizontalAdvance(text);
     if (advance <= width)
         return font;
-    // Text narrows in proportion to the stretch; one step more absorbs the rounding.
-    font.setStretch(std::max(narrowest, QFont::Unstretched * width / advance - 1));
+    // Text narrows in proportion to the stretch; one step more absorbs the rounding. Where
+    // every letter's advance is rounded to whole pixels, as in Windows' font system, it may
+    // take a few steps more.
+    int stretch = QFont::Unstretched * width / advance - 1;
+    do
+        font.setStretch(std::max(narrowest, stretch--));
+    while (stretch >= narrowest && QFontMetrics(font).horizontalAdvance(text) > width);
     return font;
 }
 

@@ -11,26 +11,29 @@ namespace {
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
-// fontconfig knows the metric-compatible stand-ins for Arial and Times New Roman; these
-// older names it would send to an unrelated default, so they are named here once.
-void substituteOnce()
+// The window was designed in fonts that Windows has in versions of its own and Wine and
+// Linux lack. It is drawn in the metric-compatible or closest faces the program carries,
+// asked for by their own names, so that no font of the old name takes their place.
+QString carriedFamily(const QString& family)
 {
-    static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-        QFont::insertSubstitutions(QStringLiteral("Bookman Old Style"), QStringList{QStringLiteral("URW Bookman")});
-        QFont::insertSubstitutions(QStringLiteral("Symbol"), QStringList{QStringLiteral("Standard Symbols PS")});
-        return true;
-    }();
-    (void)done;
+    if (family == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Liberation Sans");
+    if (family == QLatin1String("Bookman Old Style"))
+        return QStringLiteral("URW Bookman");
+    return family;
 }
+
+// Arabic and Persian regional settings give the read-outs a decimal separator that none of
+// the window's faces has; named, the carried face that has it is found on every system.
+const QString separatorFamily = QStringLiteral("KacstOne");
 
 } // namespace
 
 QFont font(const QString& family, double points, ink::Style style)
 {
-    substituteOnce();
-    return ink::font(family, static_cast<int>(std::lround(points * pixelsPerPoint)), style);
+    QFont f = ink::font(carriedFamily(family), static_cast<int>(std::lround(points * pixelsPerPoint)), style);
+    f.setFamilies({f.family(), separatorFamily});
+    return f;
 }
 
 QFont fitted(QFont font, const QString& text, int width)
@@ -39,8 +42,13 @@ QFont fitted(QFont font, const QString& text, int width)
     const int advance = QFontMetrics(font).horizontalAdvance(text);
     if (advance <= width)
         return font;
-    // Text narrows in proportion to the stretch; one step more absorbs the rounding.
-    font.setStretch(std::max(narrowest, QFont::Unstretched * width / advance - 1));
+    // Text narrows in proportion to the stretch; one step more absorbs the rounding. Where
+    // every letter's advance is rounded to whole pixels, as in Windows' font system, it may
+    // take a few steps more.
+    int stretch = QFont::Unstretched * width / advance - 1;
+    do
+        font.setStretch(std::max(narrowest, stretch--));
+    while (stretch >= narrowest && QFontMetrics(font).horizontalAdvance(text) > width);
     return font;
 }
 

@@ -3,10 +3,10 @@
 #include "assets/ink.h"
 
 #include <QFont>
-#include <QStringList>
 
-// Fonts by the names the window description uses, at point sizes as a 96-dpi screen
-// shows them, so that text keeps its size relative to the twips layout.
+// Fonts by the names the window description uses, drawn in the faces the program carries
+// for them, at point sizes as a 96-dpi screen shows them, so that text keeps its size
+// relative to the twips layout.
 namespace fonts {
 
 QFont font(const QString& family, double points, ink::Style style = {});

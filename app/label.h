@@ -16,6 +16,9 @@ public:
     QString caption() const { return text(); }
     units::TwipsRect twipsRect() const { return twips_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     units::TwipsRect twips_;
 };

@@ -1,12 +1,11 @@
 #include "app/qt_german.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 void loadQtGerman(QCoreApplication& application)
 {
     auto* german = new QTranslator(&application);
-    if (german->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (german->load(QStringLiteral(":/translations/qtbase_de.qm")))
         QCoreApplication::installTranslator(german);
 }

@@ -18,7 +18,8 @@ struct Style {
     QFont::Weight weight = QFont::Normal; // used when not bold
 };
 
-// `family` in `style`, its em `pixels` high.
+// `family`, drawn in the face the program carries for that name, in `style`, its em
+// `pixels` high.
 QFont font(const QString& family, int pixels, Style style = {});
 
 // A text font whose character cell, ascent and descent together, is `height` units

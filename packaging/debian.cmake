@@ -31,10 +31,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/kraftfeld/kraftfeld)
-# The Qt libraries come from the executable's links; the platform plugin and the fonts
-# that stand in for the window's font families are loaded at run time, so named here.
+# The Qt libraries come from the executable's links; the platform plugin is loaded at run
+# time, so named here. The fonts and Qt's German texts are built into the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-urw-base35, fonts-kacst-one")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -14,9 +14,9 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What the program needs at run time beyond Qt's libraries is here too: the fonts (one
-# with the Arabic decimal separator of some regional settings), Qt's German texts and
-# Qt's Wayland platform.
+# The fonts (one with the Arabic decimal separator of some regional settings) and Qt's
+# German texts, which the build carries into the program, and Qt's Wayland platform for
+# the tests.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
                 fonts-liberation fonts-urw-base35 fonts-kacst-one fontconfig
                 qt6-translations-l10n qt6-wayland)

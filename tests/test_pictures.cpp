@@ -1,7 +1,10 @@
+#include "window_fixture.h"
+
 #include "app/fonts.h"
 #include "app/image.h"
 #include "app/label.h"
 #include "app/units.h"
+#include "assets/ink.h"
 #include "assets/pictures.h"
 #include "assets/typeset.h"
 #include "tracing/geometry.h"
@@ -191,6 +194,8 @@ private slots:
     void diagramAxesCrossAtTheFieldOrigin();
     void sharperAtPixelRatioTwo_data();
     void sharperAtPixelRatioTwo();
+    void textInTheCarriedFaces_data();
+    void textInTheCarriedFaces();
 };
 
 void TestPictures::gridAtWholeCentimetres_data()
@@ -598,6 +603,38 @@ void TestPictures::sharperAtPixelRatioTwo()
         render(*picture, shown, 1).scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QVERIFY2(edges(sharp) > edges(blown) * 1.3,
              qPrintable(QStringLiteral("%1 %2").arg(edges(sharp)).arg(edges(blown))));
+}
+
+void TestPictures::textInTheCarriedFaces_data()
+{
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    const auto row = [](const char* name, const char* named, const char* family, bool bold, bool italic) {
+        QTest::newRow(name) << QString::fromUtf8(named) << QString::fromUtf8(family) << bold << italic;
+    };
+    row("formula letters", "Times New Roman", "Liberation Serif", false, true);
+    row("heavy formula letters", "Times New Roman", "Liberation Serif", true, true);
+    row("scale digits", "Times New Roman", "Liberation Serif", true, false);
+    row("axis names", "Arial", "Liberation Sans", true, false);
+    row("diagram letter", "Arial", "Liberation Sans", false, false);
+    row("sum and integral", "Symbol", "Standard Symbols PS", false, false);
+}
+
+// The pictures name the fonts the window was designed with and are drawn in the faces the
+// program carries for them, whatever fonts of those or other names the system has.
+void TestPictures::textInTheCarriedFaces()
+{
+    QFETCH(QString, named);
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    const QFont font = ink::cellFont(named, 480, {.bold = bold, .italic = italic});
+    const QFontInfo shown(font);
+    QCOMPARE(fixture::familyShown(font), family);
+    QCOMPARE(shown.bold(), bold);
+    QCOMPARE(shown.italic(), italic);
 }
 
 QTEST_MAIN(TestPictures)

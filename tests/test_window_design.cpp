@@ -20,6 +20,7 @@ private slots:
     void colours();
     void circlesInTheirExactColour_data();
     void circlesInTheirExactColour();
+    void fonts_data();
     void fonts();
     void listShowsItsTextWithNoEntryChosen();
     void windowSizeTitleAndPlace();
@@ -242,30 +243,57 @@ void TestWindowDesign::circlesInTheirExactColour()
         }
 }
 
+void TestWindowDesign::fonts_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<int>("weight");
+    const auto row = [](const char* name, const QString& control, const char* family, int pixels, bool bold,
+                        bool italic, QFont::Weight weight) {
+        QTest::newRow(name) << control << QString::fromUtf8(family) << pixels << bold << italic << int(weight);
+    };
+    // "MS Sans Serif" at 8.25 and 9.75 pt, "Bookman Old Style" at 9.75 pt light italic.
+    row("button", "Command1", "Liberation Sans", 11, true, false, QFont::Bold);
+    row("other button", "Commandloschen", "Liberation Sans", 11, true, false, QFont::Bold);
+    row("field list", "Combo1", "Liberation Sans", 13, true, false, QFont::Bold);
+    row("segment read-out", "Label1", "Liberation Sans", 13, true, true, QFont::Bold);
+    row("total read-out", "Label2", "Liberation Sans", 13, true, true, QFont::Bold);
+    row("origin label", "Label3", "Liberation Sans", 11, false, false, QFont::Normal);
+    row("segment numbers", "Labellnr", "Liberation Sans", 11, false, false, QFont::Normal);
+    row("first index", "Labeln(0)", "URW Bookman", 13, false, true, QFont::Light);
+    row("last index", "Labeln(5)", "URW Bookman", 13, false, true, QFont::Light);
+    row("segment index", "Labelin", "URW Bookman", 13, false, true, QFont::Light);
+}
+
+// Each control asks for the face the program carries, by its own name, and gets that face
+// itself, never a system font of the same or another name.
 void TestWindowDesign::fonts()
 {
-    const auto check = [](const QFont& f, const char* family, int pixels, bool bold, bool italic) {
-        QCOMPARE(f.family(), QString::fromUtf8(family));
-        QCOMPARE(f.pixelSize(), pixels);
-        QCOMPARE(f.bold(), bold);
-        QCOMPARE(f.italic(), italic);
-    };
-    check(form->Command1->font(), "MS Sans Serif", 11, true, false); // 8.25 pt
-    check(form->Commandloschen->font(), "MS Sans Serif", 11, true, false);
-    check(form->Combo1->font(), "MS Sans Serif", 13, true, false); // 9.75 pt
-    check(form->Label1->font(), "MS Sans Serif", 13, true, true);
-    check(form->Label2->font(), "MS Sans Serif", 13, true, true);
-    check(form->Labellnr->labelFont(), "MS Sans Serif", 11, false, false);
-    for (int16_t i = 0; i <= 5; ++i) {
-        check(form->Labeln(i)->font(), "Bookman Old Style", 13, false, true);
-        QCOMPARE(form->Labeln(i)->font().weight(), QFont::Light);
-    }
-    check(form->Labelin->font(), "Bookman Old Style", 13, false, true);
-    // The stand-in fonts are metric-compatible or close relatives, never a random default.
-    QCOMPARE(QFontInfo(form->Label1->font()).family(), QStringLiteral("Liberation Sans"));
-    QVERIFY(QFontInfo(form->Labelin->font()).family().startsWith(QStringLiteral("URW Bookman")));
+    QFETCH(QString, control);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(int, weight);
+    QWidget* w = form->findChild<QWidget*>(control);
+    QVERIFY(w);
+    const auto* array = qobject_cast<LabelArray*>(w);
+    const QFont f = array ? array->labelFont() : w->font();
+    QCOMPARE(f.family(), family);
+    QCOMPARE(f.pixelSize(), pixels);
+    QCOMPARE(f.bold(), bold);
+    QCOMPARE(f.italic(), italic);
+    QCOMPARE(int(f.weight()), weight);
+    const QFontInfo shown(f);
+    QCOMPARE(fixture::familyShown(f), family);
+    QCOMPARE(shown.bold(), bold);
+    QCOMPARE(shown.italic(), italic);
+    QCOMPARE(int(shown.weight()), weight);
     // Each button's caption fits inside it.
-    for (QPushButton* b : {form->Command1, form->Commandloschen})
+    if (auto* b = qobject_cast<QPushButton*>(w))
         QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4);
 }
 

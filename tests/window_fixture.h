@@ -4,6 +4,7 @@
 #include "app/formfeld1.h"
 
 #include <QAbstractItemView>
+#include <QFontInfo>
 #include <QTest>
 
 #include <memory>
@@ -75,6 +76,14 @@ inline void pressLeftAt(Formfeld1& form, float x, float y)
 inline QImage pixelsOf(QWidget* w)
 {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The family a font is drawn in. Where the system has the family too, from another
+// foundry, Qt adds the foundry's name, which this leaves off.
+inline QString familyShown(const QFont& font)
+{
+    const QString family = QFontInfo(font).family();
+    return family.left(family.indexOf(QStringLiteral(" [")));
 }
 
 inline int visibleIndex(const ControlArray<Image>& images)

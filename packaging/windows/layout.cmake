@@ -37,6 +37,12 @@ add_licence(/usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt)
 add_licence(/usr/share/doc/libqt6core6/copyright Qt-Copyright.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/gcc-runtime-library-exception.txt GCC-Runtime-Library-Exception.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/winpthreads.txt winpthreads.txt)
+# The fonts and Qt's German texts built into the program, each from its Debian package.
+add_licence(/usr/share/doc/fonts-liberation/copyright Liberation-Fonts.txt)
+add_licence(/usr/share/doc/fonts-urw-base35/copyright URW-Fonts-AGPL-3.txt)
+add_licence(/usr/share/doc/fonts-kacst-one/copyright KacstOne-Font.txt)
+add_licence(/usr/share/common-licenses/GPL-2 GPL-2.txt)
+add_licence(/usr/share/doc/qt6-translations-l10n/copyright Qt-Translations-Copyright.txt)
 
 # Debian's MinGW libraries keep their debugging information, nine tenths of
 # libstdc++-6.dll: installed with --strip, every library goes without it, as the

@@ -72,8 +72,9 @@ unexpected=$(cd "$root" && find . -type f |
 desktop=$root/usr/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$desktop")" = kraftfeld ] || fail "Exec is not the installed program"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = $id ] || fail "Icon is not the installed icon"
-# Qt keeps string literals in UTF-16, so the desktop file name is found as such.
-strings -el "$root/usr/bin/kraftfeld" | grep -qx "$id" || fail "the program does not name $id as its desktop file"
+# Qt keeps string literals in UTF-16, so the desktop file name is found as such. grep reads
+# to the end: quitting at the first match would leave strings to die of a closed pipe.
+strings -el "$root/usr/bin/kraftfeld" | grep -x "$id" >/dev/null || fail "the program does not name $id as its desktop file"
 appstreamcli validate-tree --no-net "$root" >"$scratch/validate.log" 2>&1 || {
     cat "$scratch/validate.log"
     fail "appstreamcli validate-tree"

@@ -9,6 +9,7 @@
 #include "tracing/geometry.h"
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -88,13 +89,24 @@ void placeOnScreen(QWidget& window)
     window.move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }
 
+// Every size the program carries, so that a title or task bar at any scaling finds its own
+// instead of a larger one drawn down.
+QIcon carriedIcon()
+{
+    QIcon icon;
+    const QDir folder(QStringLiteral(":/icon"));
+    for (const QString& file : folder.entryList(QDir::Files))
+        icon.addFile(folder.filePath(file));
+    return icon;
+}
+
 } // namespace
 
 Formfeld1::Formfeld1()
 {
     setObjectName(QStringLiteral("Formfeld1"));
     setWindowTitle(QStringLiteral(" "));
-    setWindowIcon(QIcon(QStringLiteral(":/icon-32.png")));
+    setWindowIcon(carriedIcon());
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
     keepPicturesLegible(*this);

@@ -51,7 +51,7 @@ for file in usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.x
     usr/share/doc/kraftfeld/copyright usr/share/doc/kraftfeld/changelog.gz; do
     [ -f "$root/$file" ] || fail "missing /$file"
 done
-for size in 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
     png=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
     if [ -f "$png" ]; then
         # Width and height are the big-endian words at bytes 16 and 20 of the header.

@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +48,12 @@ QPushButton* button(QWidget* parent, const QString& name, TwipsRect twips, const
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(units::pixelGeometry(twips));
-    b->setFont(fonts::fitted(buttonFont(), caption, b->width() - 4));
+    // Two pixels each side, as designed, or less room where the style takes more for its
+    // frame, since it cuts the caption off at its edge.
+    QStyleOptionButton option;
+    option.initFrom(b);
+    const int styleRoom = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+    b->setFont(fonts::fitted(buttonFont(), caption, std::min(b->width() - 4, styleRoom)));
     return b;
 }
 

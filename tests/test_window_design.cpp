@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
 
 #include <cmath>
 #include <numbers>
@@ -22,6 +24,7 @@ private slots:
     void circlesInTheirExactColour();
     void fonts_data();
     void fonts();
+    void captionsFitInsideTheStylesFrame();
     void listShowsItsTextWithNoEntryChosen();
     void windowSizeTitleAndPlace();
     void mouseRouting();
@@ -295,6 +298,35 @@ void TestWindowDesign::fonts()
     // Each button's caption fits inside it.
     if (auto* b = qobject_cast<QPushButton*>(w))
         QVERIFY(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4);
+}
+
+// Windows' own style keeps 4 pixels each side of a button's caption, and cuts off what
+// reaches beyond.
+class WideButtonFrame : public QProxyStyle {
+public:
+    WideButtonFrame() : QProxyStyle(QStringLiteral("fusion")) {}
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const QRect r = QProxyStyle::subElementRect(element, option, widget);
+        return element == SE_PushButtonContents ? option->rect.adjusted(4, 4, -4, -4) : r;
+    }
+};
+
+void TestWindowDesign::captionsFitInsideTheStylesFrame()
+{
+    form.reset();
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(new WideButtonFrame);
+    form = fixture::open();
+    for (auto* b : form->findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= room.width(), qPrintable(b->text()));
+    }
+    form.reset();
+    QApplication::setStyle(before);
+    form = fixture::open();
 }
 
 void TestWindowDesign::listShowsItsTextWithNoEntryChosen()

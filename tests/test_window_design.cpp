@@ -307,8 +307,9 @@ public:
     WideButtonFrame() : QProxyStyle(QStringLiteral("fusion")) {}
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
     {
-        const QRect r = QProxyStyle::subElementRect(element, option, widget);
-        return element == SE_PushButtonContents ? option->rect.adjusted(4, 4, -4, -4) : r;
+        if (element == SE_PushButtonContents)
+            return option->rect.adjusted(4, 4, -4, -4);
+        return QProxyStyle::subElementRect(element, option, widget);
     }
 };
 

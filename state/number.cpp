@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -12,18 +15,50 @@ namespace {
 // Enough for the fixed form of any double with a few decimals.
 constexpr int kBufferSize = 400;
 
+// The exact binary value written in decimal, rounded to nearest, ties to even, and read back
+// as the nearest value: no scaling error anywhere. Where the C++ library has no
+// floating-point to_chars (LLVM's before version 17, which WebAssembly builds use), the C
+// library's conversions, exact too, stand in; they read and write the C library's decimal
+// point, so text made by one is read only by the other, and digits are told by isdigit.
+#if defined(__cpp_lib_to_chars)
+char* written(char* first, char* last, double v, std::chars_format format, int precision)
+{
+    return std::to_chars(first, last, v, format, precision).ptr;
+}
+
+template <class T>
+T readBack(const char* first, const char* last)
+{
+    T result{};
+    std::from_chars(first, last, result);
+    return result;
+}
+#else
+char* written(char* first, char* last, double v, std::chars_format format, int precision)
+{
+    const char* pattern = format == std::chars_format::fixed ? "%.*f" : "%.*e";
+    const int length = std::snprintf(first, last - first, pattern, precision, v);
+    return first + std::clamp(length, 0, static_cast<int>(last - first) - 1);
+}
+
+template <class T>
+T readBack(const char* first, const char*)
+{
+    if constexpr (std::is_same_v<T, float>)
+        return std::strtof(first, nullptr);
+    else
+        return std::strtod(first, nullptr);
+}
+#endif
+
 template <class T>
 T roundedDecimal(double v, int decimals)
 {
     if (!std::isfinite(v))
         return static_cast<T>(v);
-    // to_chars writes the exact binary value rounded to nearest, ties to even, and
-    // from_chars reads the decimal back as the nearest T: no scaling error anywhere.
     char buffer[kBufferSize];
-    const auto written = std::to_chars(buffer, buffer + kBufferSize, v, std::chars_format::fixed, decimals);
-    T result{};
-    std::from_chars(buffer, written.ptr, result);
-    return result;
+    const char* end = written(buffer, buffer + kBufferSize, v, std::chars_format::fixed, decimals);
+    return readBack<T>(buffer, end);
 }
 
 // Positional text of |v| with at most `significant` significant digits.
@@ -32,16 +67,15 @@ QString positional(double v, int significant, const QString& decimalPoint)
     if (!std::isfinite(v))
         return QString::number(v); // never expected; left visible rather than disguised
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::scientific, significant - 1);
-    const std::string_view all(buffer, written.ptr - buffer);
+    const char* end = written(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::scientific, significant - 1);
+    const std::string_view all(buffer, end - buffer);
     const auto e = all.find('e');
     int exponent = 0;
     std::from_chars(all.data() + e + 1 + (all[e + 1] == '+'), all.data() + all.size(), exponent);
 
     std::string digits;
     for (char c : all.substr(0, e))
-        if (c != '.')
+        if (std::isdigit(static_cast<unsigned char>(c)))
             digits += c;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();

@@ -25,6 +25,12 @@ int main(int, char* argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KRAFTFELD_APP_ID));
     Formfeld1 window;
+#ifdef Q_OS_WASM
+    // In the browser the page's canvas, made the window's size, is the window: it fills the
+    // canvas without the title bar and frame that Qt would otherwise draw inside it.
+    window.showFullScreen();
+#else
     window.show();
+#endif
     return application.exec();
 }

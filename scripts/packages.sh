@@ -38,6 +38,13 @@ CHECK_PACKAGES=(lintian debootstrap)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine wine64
                   icoutils msitools wixl xvfb xdotool x11-utils imagemagick tesseract-ocr locales)
 
+# What scripts/web needs beyond the build: Emscripten and its optimiser, Debian's Qt
+# source, three browser engines (Chromium and Firefox driven through a library from the
+# npm registry, WebKitGTK by its own WebDriver) on a display of their own, and text
+# recognition for the window's read-outs.
+WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch chromium firefox-esr
+              webkit2gtk-driver xvfb imagemagick tesseract-ocr)
+
 # Generates the regional settings named, where they are missing.
 ensure_locales() {
     local missing=0

@@ -1,0 +1,161 @@
+// The three browser engines behind one small interface: open a page, send real pointer
+// input at places on the program's canvas, and take a screenshot of the canvas.
+// Chromium (Blink) and Firefox (Gecko) through puppeteer, over the DevTools protocol and
+// WebDriver BiDi; WebKitGTK (WebKit, as on every iPad) through its own WebDriver.
+import { execFileSync, spawn } from "node:child_process";
+import { writeFile } from "node:fs/promises";
+import puppeteer from "puppeteer-core";
+import { Builder } from "selenium-webdriver";
+
+const pause = () => new Promise((resolve) => setTimeout(resolve, 80));
+
+class PuppeteerEngine {
+  constructor(browser, page) {
+    this.browser = browser;
+    this.page = page;
+    this.consoleErrors = [];
+    this.requests = [];
+    page.on("console", (message) => {
+      if (message.type() === "error")
+        this.consoleErrors.push(message.text());
+    });
+    page.on("pageerror", (error) => this.consoleErrors.push(String(error)));
+    page.on("request", (request) => this.requests.push(request.url()));
+  }
+
+  async open(url) {
+    await this.page.goto(url, { waitUntil: "load" });
+  }
+
+  async evaluate(source) {
+    return this.page.evaluate(source);
+  }
+
+  async canvasOrigin() {
+    return this.page.evaluate(() => {
+      const box = document.getElementById("screen").getBoundingClientRect();
+      return { x: box.left, y: box.top };
+    });
+  }
+
+  async move(x, y) {
+    const origin = await this.canvasOrigin();
+    await this.page.mouse.move(origin.x + x, origin.y + y, { steps: 4 });
+  }
+
+  // As a hand presses: the pointer comes to rest, the button goes down and up again.
+  async press(x, y, button = "left") {
+    await this.move(x, y);
+    await pause();
+    await this.page.mouse.down({ button });
+    await pause();
+    await this.page.mouse.up({ button });
+  }
+
+  async screenshot(path) {
+    const origin = await this.canvasOrigin();
+    const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
+    await this.page.screenshot({ path, clip: { x: origin.x, y: origin.y, width: size[0], height: size[1] } });
+  }
+
+  async close() {
+    await this.browser.close();
+  }
+}
+
+// Chromium draws WebGL in software here; its language sets navigator.language.
+export async function chromium(language, { deviceScaleFactor = 1 } = {}) {
+  const browser = await puppeteer.launch({
+    executablePath: "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+           `--lang=${language}`, `--accept-lang=${language}`, "--window-size=1200,900"],
+    env: { ...process.env, LANGUAGE: language.replace("-", "_") },
+  });
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1100, height: 760, deviceScaleFactor });
+  return new PuppeteerEngine(browser, page);
+}
+
+// Firefox draws WebGL only with a display, so it runs under the test's X server.
+export async function firefox(language) {
+  const browser = await puppeteer.launch({
+    browser: "firefox",
+    executablePath: "/usr/bin/firefox-esr",
+    headless: false,
+    extraPrefsFirefox: { "intl.accept_languages": `${language},${language.split("-")[0]}`,
+                         "intl.locale.requested": language },
+  });
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1100, height: 760 });
+  return new PuppeteerEngine(browser, page);
+}
+
+class WebKitEngine {
+  constructor(driver, server) {
+    this.driver = driver;
+    this.server = server;
+    this.consoleErrors = [];
+    this.requests = [];
+  }
+
+  async open(url) {
+    await this.driver.get(url);
+  }
+
+  async evaluate(source) {
+    return this.driver.executeScript(`return (${source});`);
+  }
+
+  async canvasOrigin() {
+    return this.evaluate("(() => { const b = document.getElementById('screen').getBoundingClientRect(); return { x: b.left, y: b.top }; })()");
+  }
+
+  async move(x, y) {
+    const origin = await this.canvasOrigin();
+    await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 }).perform();
+  }
+
+  async press(x, y, button = "left") {
+    const origin = await this.canvasOrigin();
+    const which = { left: 0, middle: 1, right: 2 }[button];
+    await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 })
+      .pause(80).press(which).pause(80).release(which).perform();
+  }
+
+  // WebKitGTK's screenshot of an element is offset; the viewport's is exact, so the
+  // canvas is cut from that.
+  async screenshot(path) {
+    const origin = await this.canvasOrigin();
+    const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
+    await writeFile(path, Buffer.from(await this.driver.takeScreenshot(), "base64"));
+    execFileSync("convert", [path, "-crop", `${size[0]}x${size[1]}+${Math.round(origin.x)}+${Math.round(origin.y)}`,
+                             "+repage", path]);
+  }
+
+  async close() {
+    await this.driver.quit();
+    this.server.kill();
+  }
+}
+
+// WebKitGTK's MiniBrowser under automation; its language comes from the environment.
+export async function webkit(language) {
+  const port = 4444 + Math.floor(Math.random() * 1000);
+  const server = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], {
+    stdio: "ignore",
+    env: { ...process.env, LANG: `${language.replace("-", "_")}.UTF-8`, LANGUAGE: language.replace("-", "_") },
+  });
+  await new Promise((resolve) => setTimeout(resolve, 1000));
+  const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    browserName: "MiniBrowser",
+    "webkitgtk:browserOptions": {
+      binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+      args: ["--automation"],
+    },
+  }).build();
+  await driver.manage().window().setRect({ width: 1100, height: 800 });
+  return new WebKitEngine(driver, server);
+}
+
+export const engines = { chromium, firefox, webkit };

@@ -143,7 +143,7 @@ void Formfeld1::createControls()
         Imageformel.place(i, image);
     };
     const auto circle = [this](ControlArray<Shape>& array, const char* name, int16_t i, float at, float size,
-                               uint32_t color) {
+                               const QColor& color) {
         auto* shape = new Shape(indexed(name, i), {at, at, size, size}, color, this);
         shape->hide();
         array.place(i, shape);
@@ -153,7 +153,7 @@ void Formfeld1::createControls()
     };
 
     fieldImage(7);
-    Line1 = new LineArray(QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, 0x0000C0, 2, this);
+    Line1 = new LineArray(QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, units::fromBgr(0x0000C0), 2, this);
     for (int16_t i = 0; i <= 5; ++i)
         fieldImage(i);
     formulaImage(0, {60, 6840, 4875, 735});
@@ -220,7 +220,7 @@ void Formfeld1::createControls()
     });
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Koordinatensystem"));
-    Picture1 = new PictureBox(QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF, this);
+    Picture1 = new PictureBox(QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, units::fromBgr(0x0000FF), this);
     // The axes cross where the diagram draws the field origin: 3360 twips from the field
     // picture's corner both ways, at no work.
     const QPointF diagramOrigin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));

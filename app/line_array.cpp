@@ -3,9 +3,9 @@
 #include "app/inked_tiles.h"
 #include "app/units.h"
 
-LineArray::LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent)
+LineArray::LineArray(const QString& name, LineProperties design, const QColor& color, int widthPixels, QWidget* parent)
     : StoredLayer(name, QPainter::RasterOp_SourceAndDestination, Qt::white, design, parent),
-      color_(units::fromBgr(bgr)), width_(widthPixels)
+      color_(color), width_(widthPixels)
 {
 }
 

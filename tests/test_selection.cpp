@@ -49,7 +49,7 @@ void TestSelection::checkCircles(bool sphere, bool cylinder, uint32_t cylinderCo
         QCOMPARE(!f().Shapekugel(i)->isHidden(), sphere);
     for (int16_t i = 0; i < 3; ++i) {
         QCOMPARE(!f().Shapezylinder(i)->isHidden(), cylinder);
-        QCOMPARE(f().Shapezylinder(i)->borderColor(), cylinderColour);
+        QCOMPARE(f().Shapezylinder(i)->borderColor(), units::fromBgr(cylinderColour));
     }
     QCOMPARE(!f().Label3->isHidden(), sphere || cylinder);
 }
@@ -110,7 +110,7 @@ void TestSelection::firstChoiceOfTheShownEntryRunsToo()
 {
     // Until a choice, two cylinder circles keep their design-time green; any choice,
     // even of the entry already shown, gives them the colour of its field.
-    QCOMPARE(f().Shapezylinder(2)->borderColor(), 0x00C000u);
+    QCOMPARE(f().Shapezylinder(2)->borderColor(), units::fromBgr(0x00C000));
     QVERIFY(fixture::choose(f(), 0));
     checkCircles(false, false, 0x80FF80);
 }

@@ -187,17 +187,17 @@ void TestWindowDesign::colours()
 {
     QCOMPARE(form->backgroundRole(), QPalette::ToolTipBase);
     QVERIFY(form->autoFillBackground());
-    QCOMPARE(units::toBgr(form->Line1->color()), 0x0000C0u);
+    QCOMPARE(form->Line1->color(), units::fromBgr(0x0000C0));
     QCOMPARE(form->Line1->color(), QColor(0xC0, 0, 0)); // blue in the high byte: a dark red
     QCOMPARE(form->Line1->widthPixels(), 2);
-    QCOMPARE(form->Picture1->foreColor(), 0x0000FFu);
+    QCOMPARE(form->Picture1->foreColor(), units::fromBgr(0x0000FF));
     QCOMPARE(form->Picture1->backgroundRole(), QPalette::Base);
     QCOMPARE(form->Combo1->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(form->Shapezylinder(0)->borderColor(), 0x80FF80u);
+    QCOMPARE(form->Shapezylinder(0)->borderColor(), units::fromBgr(0x80FF80));
     for (int16_t i : {1, 2})
-        QCOMPARE(form->Shapezylinder(i)->borderColor(), 0x00C000u);
+        QCOMPARE(form->Shapezylinder(i)->borderColor(), units::fromBgr(0x00C000));
     for (int16_t i = 0; i < 6; ++i)
-        QCOMPARE(form->Shapekugel(i)->borderColor(), 0x00C000u);
+        QCOMPARE(form->Shapekugel(i)->borderColor(), units::fromBgr(0x00C000));
 }
 
 void TestWindowDesign::circlesInTheirExactColour_data()
@@ -224,7 +224,7 @@ void TestWindowDesign::circlesInTheirExactColour()
             image.setDevicePixelRatio(ratio);
             image.fill(Qt::transparent);
             shape->render(&image, {}, {}, {});
-            const QColor colour = units::fromBgr(shape->borderColor());
+            const QColor colour = shape->borderColor();
             const units::TwipsRect t = shape->twipsRect();
             const QPointF centre =
                 (units::pixels(QPointF(t.left + t.width / 2, t.top + t.height / 2)) - QPointF(shape->pos())) * ratio;

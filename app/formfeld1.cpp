@@ -132,24 +132,25 @@ Formfeld1::Formfeld1()
 void Formfeld1::createControls()
 {
     const auto fieldImage = [this](int16_t i) {
-        auto* image = new Image(indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), true, this);
+        auto* image =
+            new Image(indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), Image::Border::flatLine, this);
         image->setCursor(Qt::CrossCursor);
         image->setVisible(i == 0);
-        Imagefeld.place(i, image);
+        Imagefeld.set(i, image);
     };
     const auto formulaImage = [this](int16_t i, TwipsRect twips) {
-        auto* image = new Image(indexed("Imageformel", i), twips, pictures::formula(i), false, this);
+        auto* image = new Image(indexed("Imageformel", i), twips, pictures::formula(i), Image::Border::none, this);
         image->setVisible(i == 0);
-        Imageformel.place(i, image);
+        Imageformel.set(i, image);
     };
     const auto circle = [this](ControlArray<Shape>& array, const char* name, int16_t i, float at, float size,
                                const QColor& color) {
         auto* shape = new Shape(indexed(name, i), {at, at, size, size}, color, this);
         shape->hide();
-        array.place(i, shape);
+        array.set(i, shape);
     };
     const auto indexLabel = [this](int16_t i, TwipsRect twips, const char* caption) {
-        Labeln.place(i, new Label(indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont(), this));
+        Labeln.set(i, new Label(indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont(), this));
     };
 
     fieldImage(7);
@@ -180,8 +181,10 @@ void Formfeld1::createControls()
     formulaImage(7, {60, 6840, 3735, 735});
     Label1 =
         new Label(QStringLiteral("Label1"), {9240, 5280, 1335, 255}, numbers::readout(int16_t{0}), readoutFont(), this);
-    Image1 = new Image(QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork(), false, this);
-    Image2 = new Image(QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork(), false, this);
+    Image1 = new Image(QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork(),
+                       Image::Border::none, this);
+    Image2 = new Image(QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork(), Image::Border::none,
+                       this);
     Labelin = new Label(QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont(), this);
     indexLabel(1, {7620, 5040, 255, 255}, "n");
     indexLabel(0, {7560, 5880, 315, 255}, "n-1");

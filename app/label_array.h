@@ -21,7 +21,7 @@ public:
 
     QFont labelFont() const { return font_; }
     // Where element `index` lies in the window, in whole pixels.
-    QRect place(int index) const;
+    QRect pixelRect(int index) const;
 
 protected:
     QRectF area(int index) const override;

@@ -516,7 +516,7 @@ void TestPictures::indexCaptionsClearTheirFormula()
     Label shown(QStringLiteral("index"), label.twips, {}, indexFont(), nullptr);
     const QPoint corner = shown.pos() - holderPixels.topLeft();
     for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
-        shown.setCaption(QString::fromLatin1(caption));
+        shown.setText(QString::fromLatin1(caption));
         QImage text(formula.size(), QImage::Format_ARGB32_Premultiplied);
         text.setDevicePixelRatio(ratio);
         text.fill(Qt::transparent);
@@ -591,7 +591,7 @@ void TestPictures::sharperAtPixelRatioTwo()
         QSKIP("needs a screen of pixel ratio 2 (test_pictures_ratio2)");
     QWidget window;
     Image control(QStringLiteral("control"), {0, 0, units::twips(shown.width()), units::twips(shown.height())}, picture,
-                  false, &window);
+                  Image::Border::none, &window);
     window.resize(shown);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

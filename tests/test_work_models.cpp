@@ -167,7 +167,7 @@ void TestWorkModels::models()
         QCOMPARE(std::holds_alternative<float>(arbeit), !fieldUnits);
         QVERIFY2(qAbs(numbers::toDouble(arbeit) - work) < 1e-4,
                  qPrintable(QString::number(numbers::toDouble(arbeit), 'g', 17)));
-        QCOMPARE(form->Label1->caption(), caption);
+        QCOMPARE(form->Label1->text(), caption);
     }
 }
 
@@ -188,7 +188,7 @@ void TestWorkModels::originKeepsTheLastValue()
     startSegmentAt(1, 0, true);
     run(field, 2, 0);
     const Number before = form->state().arbeit;
-    const QString shown = form->Label1->caption();
+    const QString shown = form->Label1->text();
     QVERIFY(shown != QStringLiteral("0 Ncm"));
 
     if (startAtOrigin) {
@@ -198,14 +198,14 @@ void TestWorkModels::originKeepsTheLastValue()
         run(field, 0, 0);
     }
     QCOMPARE(form->state().arbeit, before);
-    QCOMPARE(form->Label1->caption(), shown);
+    QCOMPARE(form->Label1->text(), shown);
 
     // Off the origin again, the read-out follows.
     if (startAtOrigin)
         startSegmentAt(-1, 0, true);
     run(field, 1, 1);
     QVERIFY(form->state().arbeit != before);
-    QVERIFY(form->Label1->caption() != shown);
+    QVERIFY(form->Label1->text() != shown);
 }
 
 void TestWorkModels::separatorHasAGlyph_data()
@@ -224,7 +224,7 @@ void TestWorkModels::separatorHasAGlyph()
     startSegmentAt(1, 0, true);
     QLocale::setDefault(QLocale(locale));
     run(4, 2, 0);
-    const QString caption = form->Label1->caption();
+    const QString caption = form->Label1->text();
     QVERIFY2(caption.contains(QLocale(locale).decimalPoint()), qPrintable(caption));
 
     QTextLayout layout(caption, form->Label1->font());

@@ -78,15 +78,15 @@ void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, flo
         Picture1->Line(segment.ground, Qt::black);
     }
     summe = static_cast<float>(toDouble(plus(summe, arbeit)));
-    Label2->setCaption(numbers::readout(Int(summe)));
+    Label2->setText(numbers::readout(Int(summe)));
     if (Button == rightButton)
         zeichnen = false;
 }
 
 void Formfeld1::showIndexes(int16_t n)
 {
-    Labelin->setCaption(text(n));
+    Labelin->setText(text(n));
     for (int16_t i = 1; i <= 4; ++i)
-        Labeln(i)->setCaption(text(n));
-    Labeln(0)->setCaption(text(n - 1));
+        Labeln(i)->setText(text(n));
+    Labeln(0)->setText(text(n - 1));
 }

@@ -1,6 +1,6 @@
 #include "app/label_array_accessible.h"
 
-#include "app/label_array.h"
+#include "app/controls/label_array.h"
 
 #include <QAccessibleWidget>
 

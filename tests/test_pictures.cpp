@@ -1,8 +1,7 @@
 #include "window_fixture.h"
 
-#include "app/fonts.h"
-#include "app/image.h"
-#include "app/label.h"
+#include "app/controls/image.h"
+#include "app/controls/label.h"
 #include "app/units.h"
 #include "assets/ink.h"
 #include "assets/pictures.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/array_layer.h"
+#include "app/controls/array_layer.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stored_layer.h"
+#include "app/controls/stored_layer.h"
 
 struct LineProperties {
     float X1, Y1, X2, Y2; // end points, twips

@@ -1,4 +1,4 @@
-#include "app/shape.h"
+#include "app/controls/shape.h"
 
 #include "assets/ink.h"
 

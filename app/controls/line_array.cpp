@@ -1,6 +1,6 @@
-#include "app/line_array.h"
+#include "app/controls/line_array.h"
 
-#include "app/inked_tiles.h"
+#include "app/controls/inked_tiles.h"
 #include "app/units.h"
 
 LineArray::LineArray(const QString& name, LineProperties design, const QColor& color, int widthPixels, QWidget* parent)

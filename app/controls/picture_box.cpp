@@ -1,4 +1,4 @@
-#include "app/picture_box.h"
+#include "app/controls/picture_box.h"
 
 #include "assets/pictures.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stored_layer.h"
+#include "app/controls/stored_layer.h"
 
 #include <QFont>
 #include <QString>

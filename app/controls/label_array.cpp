@@ -1,4 +1,4 @@
-#include "app/label_array.h"
+#include "app/controls/label_array.h"
 
 #include "app/units.h"
 

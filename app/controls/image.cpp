@@ -1,4 +1,4 @@
-#include "app/image.h"
+#include "app/controls/image.h"
 
 #include "app/event_codes.h"
 #include "assets/pictures.h"

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
+#include "app/units.h"
 
 // The circles' colours, which the window's description gives and the field choice sets
-// again; blue in the high byte, as the description writes colours.
+// again.
 namespace colours {
-constexpr uint32_t green = 0x00C000;
-constexpr uint32_t lightGreen = 0x80FF80;
-constexpr uint32_t blue = 0xFF0000;
+constexpr QColor green = units::fromBgr(0x00C000);
+constexpr QColor lightGreen = units::fromBgr(0x80FF80);
+constexpr QColor blue = units::fromBgr(0xFF0000);
 } // namespace colours

@@ -11,18 +11,6 @@ namespace {
 
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
-// The window was designed in fonts that Windows has in versions of its own and Wine and
-// Linux lack. It is drawn in the metric-compatible or closest faces the program carries,
-// asked for by their own names, so that no font of the old name takes their place.
-QString carriedFamily(const QString& family)
-{
-    if (family == QLatin1String("MS Sans Serif"))
-        return QStringLiteral("Liberation Sans");
-    if (family == QLatin1String("Bookman Old Style"))
-        return QStringLiteral("URW Bookman");
-    return family;
-}
-
 // Arabic and Persian regional settings give the read-outs a decimal separator that none of
 // the window's faces has; named, the carried face that has it is found on every system.
 const QString separatorFamily = QStringLiteral("KacstOne");
@@ -31,7 +19,7 @@ const QString separatorFamily = QStringLiteral("KacstOne");
 
 QFont font(const QString& family, double points, ink::Style style)
 {
-    QFont f = ink::font(carriedFamily(family), static_cast<int>(std::lround(points * pixelsPerPoint)), style);
+    QFont f = ink::font(family, static_cast<int>(std::lround(points * pixelsPerPoint)), style);
     f.setFamilies({f.family(), separatorFamily});
     return f;
 }

@@ -6,6 +6,7 @@
 #include "app/hover_text.h"
 #include "app/key_filter.h"
 #include "assets/pictures.h"
+#include "assets/work_formulas.h"
 #include "tracing/geometry.h"
 
 #include <QAbstractItemView>
@@ -27,6 +28,13 @@ constexpr TwipsRect clientArea{0, 0, 12930, 8400};
 constexpr TwipsRect fieldPictureArea{0, 0, 6750, 6750};
 using colours::green;
 using colours::lightGreen;
+namespace places = work_formulas::places;
+
+TwipsRect twipsRect(const QRectF& r)
+{
+    return {static_cast<float>(r.left()), static_cast<float>(r.top()), static_cast<float>(r.width()),
+            static_cast<float>(r.height())};
+}
 
 QFont buttonFont()
 {
@@ -132,28 +140,30 @@ Formfeld1::Formfeld1()
 void Formfeld1::createControls()
 {
     const auto fieldImage = [this](int16_t i) {
-        auto* image = new Image(indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), true, this);
+        auto* image =
+            new Image(indexed("Imagefeld", i), fieldPictureArea, &pictures::field(i), Image::Border::flatLine, this);
         image->setCursor(Qt::CrossCursor);
         image->setVisible(i == 0);
-        Imagefeld.place(i, image);
+        Imagefeld.set(i, image);
     };
     const auto formulaImage = [this](int16_t i, TwipsRect twips) {
-        auto* image = new Image(indexed("Imageformel", i), twips, pictures::formula(i), false, this);
+        auto* image = new Image(indexed("Imageformel", i), twips, pictures::formula(i), Image::Border::none, this);
         image->setVisible(i == 0);
-        Imageformel.place(i, image);
+        Imageformel.set(i, image);
     };
     const auto circle = [this](ControlArray<Shape>& array, const char* name, int16_t i, float at, float size,
-                               uint32_t color) {
+                               const QColor& color) {
         auto* shape = new Shape(indexed(name, i), {at, at, size, size}, color, this);
         shape->hide();
-        array.place(i, shape);
+        array.set(i, shape);
     };
-    const auto indexLabel = [this](int16_t i, TwipsRect twips, const char* caption) {
-        Labeln.place(i, new Label(indexed("Labeln", i), twips, QString::fromUtf8(caption), indexFont(), this));
+    const auto indexLabel = [this](int16_t i, const char* caption) {
+        Labeln.set(i, new Label(indexed("Labeln", i), twipsRect(places::Labeln[i]), QString::fromUtf8(caption),
+                                indexFont(), this));
     };
 
     fieldImage(7);
-    Line1 = new LineArray(QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, 0x0000C0, 2, this);
+    Line1 = new LineArray(QStringLiteral("Line1"), {30, 6690, 600, 6300, false}, units::fromBgr(0x0000C0), 2, this);
     for (int16_t i = 0; i <= 5; ++i)
         fieldImage(i);
     formulaImage(0, {60, 6840, 4875, 735});
@@ -180,15 +190,17 @@ void Formfeld1::createControls()
     formulaImage(7, {60, 6840, 3735, 735});
     Label1 =
         new Label(QStringLiteral("Label1"), {9240, 5280, 1335, 255}, numbers::readout(int16_t{0}), readoutFont(), this);
-    Image1 = new Image(QStringLiteral("Image1"), {6900, 4800, 2415, 1275}, &pictures::segmentWork(), false, this);
-    Image2 = new Image(QStringLiteral("Image2"), {6900, 6120, 2175, 1155}, &pictures::totalWork(), false, this);
-    Labelin = new Label(QStringLiteral("Labelin"), {7080, 5400, 255, 255}, QStringLiteral("n"), indexFont(), this);
-    indexLabel(1, {7620, 5040, 255, 255}, "n");
-    indexLabel(0, {7560, 5880, 315, 255}, "n-1");
-    indexLabel(2, {7080, 6240, 375, 255}, "n");
-    indexLabel(4, {7920, 6240, 435, 255}, "n");
-    indexLabel(3, {7440, 6660, 375, 255}, "n");
-    indexLabel(5, {7860, 7020, 255, 255}, "1");
+    Image1 = new Image(QStringLiteral("Image1"), twipsRect(places::Image1), &pictures::segmentWork(),
+                       Image::Border::none, this);
+    Image2 = new Image(QStringLiteral("Image2"), twipsRect(places::Image2), &pictures::totalWork(), Image::Border::none,
+                       this);
+    Labelin = new Label(QStringLiteral("Labelin"), twipsRect(places::Labelin), QStringLiteral("n"), indexFont(), this);
+    indexLabel(1, "n");
+    indexLabel(0, "n-1");
+    indexLabel(2, "n");
+    indexLabel(4, "n");
+    indexLabel(3, "n");
+    indexLabel(5, "1");
     Labellnr = new LabelArray(QStringLiteral("Labellnr"), {QStringLiteral("Label4"), 7680, 7260, 735, 255, false},
                               fonts::defaultLabelFont(), this);
 
@@ -220,7 +232,7 @@ void Formfeld1::createControls()
     });
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Koordinatensystem"));
-    Picture1 = new PictureBox(QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, 0x0000FF, this);
+    Picture1 = new PictureBox(QStringLiteral("Picture1"), {6900, 720, 4455, 4035}, units::fromBgr(0x0000FF), this);
     // The axes cross where the diagram draws the field origin: 3360 twips from the field
     // picture's corner both ways, at no work.
     const QPointF diagramOrigin(geometry::diagramH(3360, 3360), geometry::diagramV(3360, geometry::oldBaseLine, 0));

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/control_array.h"
-#include "app/image.h"
-#include "app/label.h"
-#include "app/label_array.h"
-#include "app/line_array.h"
-#include "app/picture_box.h"
-#include "app/shape.h"
+#include "app/controls/control_array.h"
+#include "app/controls/image.h"
+#include "app/controls/label.h"
+#include "app/controls/label_array.h"
+#include "app/controls/line_array.h"
+#include "app/controls/picture_box.h"
+#include "app/controls/shape.h"
 #include "state/window_state.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/label_array_accessible.h"
 
-#include "app/label_array.h"
+#include "app/controls/label_array.h"
 
 #include <QAccessibleWidget>
 
@@ -34,13 +34,13 @@ public:
     // ask, while it announces the removal.
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && labels_.isLoaded(index_) ? labels_.at(index_).Caption : QString();
+        return t == QAccessible::Name && labels_.isLoaded(index_) ? labels_.properties(index_).Caption : QString();
     }
     QRect rect() const override
     {
         if (!labels_.isLoaded(index_))
             return {};
-        const QRect place = labels_.place(index_);
+        const QRect place = labels_.pixelRect(index_);
         return {labels_.mapToGlobal(place.topLeft()), place.size()};
     }
 
@@ -97,7 +97,7 @@ public:
     {
         const QPoint at = labels_.mapFromGlobal(QPoint(x, y));
         for (int position = childCount() - 1; position >= 0; --position)
-            if (labels_.place((*shown_)[static_cast<size_t>(position)].index).contains(at))
+            if (labels_.pixelRect((*shown_)[static_cast<size_t>(position)].index).contains(at))
                 return child(position);
         return nullptr;
     }

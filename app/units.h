@@ -49,17 +49,11 @@ inline QRect pixelGeometry(const TwipsRect& r)
     return {left, top, right - left, bottom - top};
 }
 
-// 0xBBGGRR, as the window description writes colours.
-inline QColor fromBgr(uint32_t bgr)
+// 0xBBGGRR, as the window description writes colours; the controls hold the QColor.
+constexpr QColor fromBgr(uint32_t bgr)
 {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-inline uint32_t toBgr(const QColor& c)
-{
-    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-           static_cast<uint32_t>(c.blue()) << 16;
 }
 
 } // namespace units

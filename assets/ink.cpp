@@ -13,20 +13,6 @@ namespace ink {
 
 namespace {
 
-// The pictures name the fonts their metafiles named; they are drawn in the metric-compatible
-// faces the program carries, asked for by their own names so that no other font of the old
-// name, as Windows has, takes their place.
-QString carriedFamily(const QString& family)
-{
-    if (family == QLatin1String("Times New Roman"))
-        return QStringLiteral("Liberation Serif");
-    if (family == QLatin1String("Arial"))
-        return QStringLiteral("Liberation Sans");
-    if (family == QLatin1String("Symbol"))
-        return QStringLiteral("Standard Symbols PS");
-    return family;
-}
-
 // How many device pixels one unit across the line's direction becomes.
 double pixelsAcross(const QPainter& painter, QLineF line)
 {
@@ -69,7 +55,7 @@ QRect wholeDevicePixels(const QPainter& painter, const QRectF& area)
 QFont font(const QString& family, int pixels, Style style)
 {
     carried_fonts::load();
-    QFont f(carriedFamily(family));
+    QFont f(carried_fonts::family(family));
     f.setPixelSize(pixels);
     f.setWeight(style.bold ? QFont::Bold : style.weight);
     f.setItalic(style.italic);

@@ -100,19 +100,19 @@ void integral(QPainter& painter, const Placement& at)
 
 void drawSegment(QPainter& painter)
 {
-    const Shown shown{segmentExtent, {6900, 4800, 2415, 1275}, 120};
-    integral(painter, {{3067, shown.baselineFor(5400)},
-                       {3420, shown.baselineFor(5040)},
-                       {3379, shown.baselineFor(5880)},
-                       shown.x(7080 + 255)});
+    const Shown shown{segmentExtent, places::Image1, 120};
+    integral(painter, {{3067, shown.baselineFor(places::Labelin.top())},
+                       {3420, shown.baselineFor(places::Labeln[1].top())},
+                       {3379, shown.baselineFor(places::Labeln[0].top())},
+                       shown.x(places::Labelin.right())});
 }
 
 void drawTotal(QPainter& painter)
 {
     // Squeezed into less height, this formula's "=" stands nearer its line, which must
     // therefore lie higher.
-    const Shown shown{totalExtent, {6900, 6120, 2175, 1155}, 105};
-    const double baseline = shown.baselineFor(6660);
+    const Shown shown{totalExtent, places::Image2, 105};
+    const double baseline = shown.baselineFor(places::Labeln[3].top());
     constexpr double sumMiddle = 2980; // its right side a pixel short of the I
     const QFont sumFont = sign(1.1);
     const QString sum = ink::symbol(sumFont, U'∑', 0xE5);
@@ -124,8 +124,10 @@ void drawTotal(QPainter& painter)
     const double indexHeight = QFontMetricsF(index).tightBoundingRect(from).height();
     centred(painter, {sumMiddle, sumBottom + 40 + indexHeight / 2}, from, index);
 
-    integral(painter,
-             {{3146, baseline}, {3571, shown.baselineFor(6240)}, {3517, shown.baselineFor(7020)}, shown.x(7440 + 375)});
+    integral(painter, {{3146, baseline},
+                       {3571, shown.baselineFor(places::Labeln[4].top())},
+                       {3517, shown.baselineFor(places::Labeln[5].top())},
+                       shown.x(places::Labeln[3].right())});
 }
 
 } // namespace work_formulas

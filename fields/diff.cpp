@@ -6,12 +6,12 @@
 void Formfeld1::showWork(Number W)
 {
     arbeit = W;
-    Label1->setCaption(numbers::readout(numbers::Round(arbeit, 2)));
+    Label1->setText(numbers::readout(numbers::Round(arbeit, 2)));
 }
 
 void Formfeld1::resetWork()
 {
-    Label1->setCaption(numbers::readout(int16_t{0}));
+    Label1->setText(numbers::readout(int16_t{0}));
     arbeit = int16_t{0};
     summe = 0;
 }

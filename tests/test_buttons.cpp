@@ -50,16 +50,16 @@ void TestButtons::checkErased()
     QCOMPARE(f().state().lnr, int16_t{0});
     QCOMPARE(f().Line1->count(), 1);
     QCOMPARE(f().Labellnr->count(), 1);
-    QVERIFY(!f().Line1->at(0).Visible);
-    QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
+    QVERIFY(!f().Line1->properties(0).Visible);
+    QCOMPARE(f().Labelin->text(), QStringLiteral("1"));
     for (int16_t i = 1; i <= 4; ++i)
-        QCOMPARE(f().Labeln(i)->caption(), QStringLiteral("1"));
-    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
-    QCOMPARE(f().Labeln(5)->caption(), QStringLiteral("1"));
+        QCOMPARE(f().Labeln(i)->text(), QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->text(), QStringLiteral("0"));
+    QCOMPARE(f().Labeln(5)->text(), QStringLiteral("1"));
     QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
     QCOMPARE(f().state().summe, 0.0f);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
-    QCOMPARE(f().Label2->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label1->text(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label2->text(), QStringLiteral("0 Ncm"));
     QVERIFY(f().Picture1->drawnLines().empty());
 }
 
@@ -85,8 +85,8 @@ void TestButtons::eraseAfterThreeSegments()
 
     fixture::pressLeftAt(f(), 1500, 1500);
     QVERIFY(f().Line1->isLoaded(1));
-    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
-    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
+    QCOMPARE(f().Labellnr->properties(1).Caption, QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->text(), QStringLiteral("0"));
 }
 
 void TestButtons::eraseWhileTracingKeepsTracingOn()
@@ -127,14 +127,14 @@ void TestButtons::energieFlipsTheDiagram()
     traceThreeSegments();
     const QImage diagram = fixture::pixelsOf(f().Picture1);
     const auto drawn = f().Picture1->drawnLines().size();
-    const QString total = f().Label2->caption();
+    const QString total = f().Label2->text();
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(f().Picture1->isHidden());
     QTest::mouseClick(f().Command1, Qt::LeftButton);
     QVERIFY(!f().Picture1->isHidden());
     QCOMPARE(fixture::pixelsOf(f().Picture1), diagram);
     QCOMPARE(f().Picture1->drawnLines().size(), drawn);
-    QCOMPARE(f().Label2->caption(), total);
+    QCOMPARE(f().Label2->text(), total);
     QCOMPARE(f().state().lnr, int16_t{3});
 }
 

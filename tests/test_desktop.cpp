@@ -157,7 +157,7 @@ void TestDesktop::hoverTextLetsThePointerThrough()
     QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("136"),
                      QStringLiteral("150")}));
     QTRY_COMPARE(form->state().ypos, 2250.f);
-    QVERIFY(form->Label1->caption() != QStringLiteral("0 Ncm"));
+    QVERIFY(form->Label1->text() != QStringLiteral("0 Ncm"));
 }
 
 // Input that Qt delivers itself, on any display: a segment traced, its work shown, the
@@ -170,7 +170,7 @@ void TestDesktop::tracesAndShowsTheHoverText()
     fixture::pressLeftAt(*form, 3360, 3360);
     fixture::moveTo(*form, 3360, 1360);
     QCOMPARE(form->state().lnr, int16_t(1));
-    QVERIFY(form->Label1->caption() != QStringLiteral("0 Ncm"));
+    QVERIFY(form->Label1->text() != QStringLiteral("0 Ncm"));
     QCOMPARE(form->Imagefeld(1)->toolTip(), QStringLiteral("0 ; 3"));
     if (onX()) {
         form->activateWindow();

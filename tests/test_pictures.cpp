@@ -1,8 +1,7 @@
 #include "window_fixture.h"
 
-#include "app/fonts.h"
-#include "app/image.h"
-#include "app/label.h"
+#include "app/controls/image.h"
+#include "app/controls/label.h"
 #include "app/units.h"
 #include "assets/ink.h"
 #include "assets/pictures.h"
@@ -139,33 +138,27 @@ const Neighbours neighbours[] = {
      {5655 / 7016.0 / 15, 495 / 642.0 / 15}},
 };
 
-// The index labels on the two work formulas, as the window places them (twips).
+// The index labels on the two work formulas, read from the window as it places them.
 struct IndexLabel {
     const char* name;
+    Label* (*of)(const Formfeld1&);
     bool total; // on the total-work formula, else the segment's
-    units::TwipsRect twips;
-    const char* caption; // at start
-    bool over;           // stands over its sign rather than after a letter
+    bool over;  // stands over its sign rather than after a letter
 };
 
 const IndexLabel indexLabels[] = {
-    {"Labelin: I", false, {7080, 5400, 255, 255}, "n", false},
-    {"Labeln(1): upper limit", false, {7620, 5040, 255, 255}, "n", false},
-    {"Labeln(0): lower limit", false, {7560, 5880, 315, 255}, "n-1", false},
-    {"Labeln(2): over the sum", true, {7080, 6240, 375, 255}, "n", true},
-    {"Labeln(3): I", true, {7440, 6660, 375, 255}, "n", false},
-    {"Labeln(4): upper limit", true, {7920, 6240, 435, 255}, "n", false},
-    {"Labeln(5): lower limit", true, {7860, 7020, 255, 255}, "1", false},
+    {"Labelin: I", [](const Formfeld1& f) { return f.Labelin; }, false, false},
+    {"Labeln(1): upper limit", [](const Formfeld1& f) { return f.Labeln(1); }, false, false},
+    {"Labeln(0): lower limit", [](const Formfeld1& f) { return f.Labeln(0); }, false, false},
+    {"Labeln(2): over the sum", [](const Formfeld1& f) { return f.Labeln(2); }, true, true},
+    {"Labeln(3): I", [](const Formfeld1& f) { return f.Labeln(3); }, true, false},
+    {"Labeln(4): upper limit", [](const Formfeld1& f) { return f.Labeln(4); }, true, false},
+    {"Labeln(5): lower limit", [](const Formfeld1& f) { return f.Labeln(5); }, true, false},
 };
 
-units::TwipsRect workFormulaHolder(bool total)
+Image* holderOf(const Formfeld1& form, const IndexLabel& label)
 {
-    return total ? units::TwipsRect{6900, 6120, 2175, 1155} : units::TwipsRect{6900, 4800, 2415, 1275};
-}
-
-QFont indexFont()
-{
-    return fonts::font(QStringLiteral("Bookman Old Style"), 9.75, {.italic = true, .weight = QFont::Light});
+    return label.total ? form.Image2 : form.Image1;
 }
 
 } // namespace
@@ -173,6 +166,8 @@ QFont indexFont()
 class TestPictures : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void gridAtWholeCentimetres_data();
     void gridAtWholeCentimetres();
     void axesCrossAtTheOrigin_data();
@@ -196,7 +191,20 @@ private slots:
     void sharperAtPixelRatioTwo();
     void textInTheCarriedFaces_data();
     void textInTheCarriedFaces();
+
+private:
+    std::unique_ptr<Formfeld1> form; // where the window places the index labels
 };
+
+void TestPictures::initTestCase()
+{
+    form = std::make_unique<Formfeld1>();
+}
+
+void TestPictures::cleanupTestCase()
+{
+    form.reset();
+}
 
 void TestPictures::gridAtWholeCentimetres_data()
 {
@@ -478,14 +486,14 @@ void TestPictures::indexLabelsCompleteTheirLetters()
 {
     QFETCH(int, row);
     const IndexLabel& label = indexLabels[row];
-    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
-    const QImage image = render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size());
+    const Image* holder = holderOf(*form, label);
+    const QImage image = render(*holder->picture(), holder->size());
 
-    const QFontMetricsF metrics(indexFont());
-    const QPoint corner = units::pixelGeometry(label.twips).topLeft() - holderPixels.topLeft();
-    const QRect glyphs = metrics.tightBoundingRect(QString::fromUtf8(label.caption))
-                             .translated(corner + QPointF(0, metrics.ascent()))
-                             .toAlignedRect();
+    const Label* shown = label.of(*form);
+    const QFontMetricsF metrics(shown->font());
+    const QPoint corner = shown->pos() - holder->pos();
+    const QRect glyphs =
+        metrics.tightBoundingRect(shown->text()).translated(corner + QPointF(0, metrics.ascent())).toAlignedRect();
 
     QVERIFY(!anyIn(image, glyphs, isInk));
     const QRect beside = label.over ? QRect(glyphs.left(), glyphs.bottom() + 1, glyphs.width(), 10)
@@ -510,13 +518,14 @@ void TestPictures::indexCaptionsClearTheirFormula()
     QFETCH(int, row);
     QFETCH(qreal, ratio);
     const IndexLabel& label = indexLabels[row];
-    const QRect holderPixels = units::pixelGeometry(workFormulaHolder(label.total));
-    const QImage formula =
-        render(label.total ? pictures::totalWork() : pictures::segmentWork(), holderPixels.size(), ratio);
-    Label shown(QStringLiteral("index"), label.twips, {}, indexFont(), nullptr);
-    const QPoint corner = shown.pos() - holderPixels.topLeft();
+    const Image* holder = holderOf(*form, label);
+    const QImage formula = render(*holder->picture(), holder->size(), ratio);
+    // A label of the same size and font, so that the window's keep their captions.
+    const Label* placed = label.of(*form);
+    Label shown(QStringLiteral("index"), placed->twipsRect(), {}, placed->font(), nullptr);
+    const QPoint corner = placed->pos() - holder->pos();
     for (const char* caption : {"1", "12", "999", "n-1", "1234", "12345"}) {
-        shown.setCaption(QString::fromLatin1(caption));
+        shown.setText(QString::fromLatin1(caption));
         QImage text(formula.size(), QImage::Format_ARGB32_Premultiplied);
         text.setDevicePixelRatio(ratio);
         text.fill(Qt::transparent);
@@ -591,7 +600,7 @@ void TestPictures::sharperAtPixelRatioTwo()
         QSKIP("needs a screen of pixel ratio 2 (test_pictures_ratio2)");
     QWidget window;
     Image control(QStringLiteral("control"), {0, 0, units::twips(shown.width()), units::twips(shown.height())}, picture,
-                  false, &window);
+                  Image::Border::none, &window);
     window.resize(shown);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -49,7 +49,7 @@ void TestSelection::checkCircles(bool sphere, bool cylinder, uint32_t cylinderCo
         QCOMPARE(!f().Shapekugel(i)->isHidden(), sphere);
     for (int16_t i = 0; i < 3; ++i) {
         QCOMPARE(!f().Shapezylinder(i)->isHidden(), cylinder);
-        QCOMPARE(f().Shapezylinder(i)->borderColor(), cylinderColour);
+        QCOMPARE(f().Shapezylinder(i)->borderColor(), units::fromBgr(cylinderColour));
     }
     QCOMPARE(!f().Label3->isHidden(), sphere || cylinder);
 }
@@ -84,7 +84,7 @@ void TestSelection::eachEntryShowsItsPictures()
     QCOMPARE(fixture::visibleIndex(f().Imageformel), entry);
     QCOMPARE(f().Imageformel(0)->picture(), nullptr); // entry 0 shows no formula
     checkCircles(sphere, cylinder, colour);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label1->text(), QStringLiteral("0 Ncm"));
     QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
     QCOMPARE(f().state().summe, 0.0f);
 }
@@ -110,7 +110,7 @@ void TestSelection::firstChoiceOfTheShownEntryRunsToo()
 {
     // Until a choice, two cylinder circles keep their design-time green; any choice,
     // even of the entry already shown, gives them the colour of its field.
-    QCOMPARE(f().Shapezylinder(2)->borderColor(), 0x00C000u);
+    QCOMPARE(f().Shapezylinder(2)->borderColor(), units::fromBgr(0x00C000));
     QVERIFY(fixture::choose(f(), 0));
     checkCircles(false, false, 0x80FF80);
 }
@@ -151,23 +151,23 @@ void TestSelection::choosingKeepsTheTracedPath()
     fixture::moveTo(f(), 4695, 3360); // 1340 / 665 = 2.015 Ncm
     fixture::pressLeftAt(f(), 4695, 3360);
     fixture::moveTo(f(), 6030, 3360);
-    QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
+    QCOMPARE(f().Label2->text(), QStringLiteral("2 Ncm"));
 
     QVERIFY(fixture::choose(f(), 1));
-    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
-    QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
+    QCOMPARE(f().Label1->text(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label2->text(), QStringLiteral("2 Ncm"));
     QCOMPARE(f().state().lnr, int16_t{2});
     QVERIFY(f().state().zeichnen);
-    QCOMPARE(f().Labellnr->at(2).Caption, QStringLiteral("2"));
-    QCOMPARE(f().Labelin->caption(), QStringLiteral("2"));
+    QCOMPARE(f().Labellnr->properties(2).Caption, QStringLiteral("2"));
+    QCOMPARE(f().Labelin->text(), QStringLiteral("2"));
 
     // The open segment is now measured in the new field, and the total starts again.
     fixture::moveTo(f(), 4695, 2025);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("2.02 Ncm")); // up 1340 twips
+    QCOMPARE(f().Label1->text(), QStringLiteral("2.02 Ncm")); // up 1340 twips
     fixture::press(f(), Qt::LeftButton, 4695, 2025);
     QCOMPARE(f().state().lnr, int16_t{3});
-    QCOMPARE(f().Labellnr->at(3).Caption, QStringLiteral("3"));
-    QCOMPARE(f().Label2->caption(), QStringLiteral("2 Ncm"));
+    QCOMPARE(f().Labellnr->properties(3).Caption, QStringLiteral("3"));
+    QCOMPARE(f().Label2->text(), QStringLiteral("2 Ncm"));
     QCOMPARE(f().state().summe, 1340.0f / 665.0f);
 }
 
@@ -217,7 +217,7 @@ void TestSelection::keysInTheOpenListChangeNothing()
     QVERIFY(fixture::choose(f(), 2));
     fixture::pressLeftAt(f(), 3360, 3360);
     fixture::moveTo(f(), 4695, 3360);
-    const QString shown = f().Label1->caption();
+    const QString shown = f().Label1->text();
     QComboBox* combo = f().Combo1;
     QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
     QTRY_VERIFY(combo->view()->isVisible());
@@ -226,7 +226,7 @@ void TestSelection::keysInTheOpenListChangeNothing()
     QVERIFY(combo->view()->isVisible());
     QCOMPARE(combo->currentIndex(), 2);
     QCOMPARE(int(f().state().feldnr), 2);
-    QCOMPARE(f().Label1->caption(), shown); // no choice was made, so nothing was reset
+    QCOMPARE(f().Label1->text(), shown); // no choice was made, so nothing was reset
     combo->hidePopup();
 }
 

@@ -137,7 +137,7 @@ QPoint TestStress::somewhere()
         return {edge[random.bounded(6)], random.bounded(2) ? edge[random.bounded(6)] : random.bounded(452)};
     }
     if (kind == 7 && form->state().lnr > 0) { // a number label
-        const LabelProperties& label = form->Labellnr->at(form->state().lnr);
+        const LabelProperties& label = form->Labellnr->properties(form->state().lnr);
         return fixture::pixelAt(label.Left, label.Top) + QPoint(random.bounded(49), random.bounded(17));
     }
     return {random.bounded(862), random.bounded(560)}; // anywhere in the window
@@ -150,7 +150,7 @@ void TestStress::move(QPoint pixel)
         pixel.rx() += pixel.x() > 0 ? -1 : 1;
     if (pixel.isNull())
         pixel = pointer == QPoint(1, 0) ? QPoint(0, 1) : QPoint(1, 0);
-    lastWork = form->Label1->caption();
+    lastWork = form->Label1->text();
     moveReachedPicture = false;
     QTest::mouseMove(form->windowHandle(), pixel);
     pointer = pixel;
@@ -160,7 +160,7 @@ void TestStress::move(QPoint pixel)
     const WindowState& s = form->state();
     const float X = units::twips(pixel.x()), Y = units::twips(pixel.y());
     if (s.feldnr == 0) {
-        if (form->Label1->caption() != lastWork)
+        if (form->Label1->text() != lastWork)
             fail(QStringLiteral("no model runs for the coordinate system, yet the read-out changed"));
         return;
     }
@@ -168,17 +168,17 @@ void TestStress::move(QPoint pixel)
     const bool noValue = s.feldnr != 6 && s.feldnr > 3 &&
                          (std::hypot(unitsX(X), unitsY(Y)) == 0 || std::hypot(unitsX(s.xstart), unitsY(s.ystart)) == 0);
     if (noValue) {
-        if (form->Label1->caption() != lastWork)
+        if (form->Label1->text() != lastWork)
             fail(QStringLiteral("the read-out changed where the field has no value"));
         return;
     }
     if (!expected)
         return;
-    const auto m = workText.match(form->Label1->caption());
+    const auto m = workText.match(form->Label1->text());
     if (m.hasMatch() && std::abs(number(m.captured(1)) - *expected) > 0.0051)
         fail(QStringLiteral("field %1 shows %2, expected %3 (start %4 %5 = %6 %7 cm, pointer %8 %9)")
                  .arg(s.feldnr)
-                 .arg(form->Label1->caption())
+                 .arg(form->Label1->text())
                  .arg(*expected)
                  .arg(s.xstart)
                  .arg(s.ystart)
@@ -304,15 +304,15 @@ void TestStress::check()
     if (n < 0 || form->Line1->count() != n + 1 || form->Line1->end() != n + 1 || form->Labellnr->count() != n + 1 ||
         form->Labellnr->end() != n + 1)
         return fail(QStringLiteral("segments loaded do not match the count %1").arg(n));
-    if (form->Line1->at(0).Visible || form->Labellnr->at(0).Visible)
+    if (form->Line1->properties(0).Visible || form->Labellnr->properties(0).Visible)
         return fail(QStringLiteral("a hidden template is shown"));
     if (n >= 1) {
-        const LineProperties& line = form->Line1->at(s.lnr);
-        const LabelProperties& label = form->Labellnr->at(s.lnr);
+        const LineProperties& line = form->Line1->properties(s.lnr);
+        const LabelProperties& label = form->Labellnr->properties(s.lnr);
         if (line.X1 != s.xstart || line.Y1 != s.ystart || label.Left != s.xstart || label.Top != s.ystart)
             return fail(QStringLiteral("the newest segment does not start at the start point"));
-        if (label.Caption != QString::number(n) || form->Labelin->caption() != QString::number(n) ||
-            form->Labeln(0)->caption() != QString::number(n - 1))
+        if (label.Caption != QString::number(n) || form->Labelin->text() != QString::number(n) ||
+            form->Labeln(0)->text() != QString::number(n - 1))
             return fail(QStringLiteral("segment numbers do not match the count"));
     }
     if (fixture::visibleIndex(form->Imagefeld) != s.feldnr || fixture::visibleIndex(form->Imageformel) != s.feldnr)
@@ -327,10 +327,10 @@ void TestStress::check()
     if (form->Label3->isHidden() == (sphere || cylinder))
         return fail(QStringLiteral("the origin guard does not match the field"));
 
-    const QString work = form->Label1->caption();
+    const QString work = form->Label1->text();
     if (!workText.match(work).hasMatch() || isMinusZero(work.chopped(4)))
         return fail(QStringLiteral("malformed work read-out \"%1\"").arg(work));
-    const QString total = form->Label2->caption();
+    const QString total = form->Label2->text();
     const auto t = totalText.match(total);
     if (!t.hasMatch() || isMinusZero(t.captured(1)))
         return fail(QStringLiteral("malformed total \"%1\"").arg(total));
@@ -377,7 +377,7 @@ void TestStress::run(quint32 runSeed, int events)
     connect(form->Combo1, &QComboBox::activated, this, [this] {
         sum = 0;
         if (staleTotal.isEmpty())
-            staleTotal = form->Label2->caption();
+            staleTotal = form->Label2->text();
     });
     sum = 0;
     pointer = {-1, -1};

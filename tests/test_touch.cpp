@@ -70,8 +70,8 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
     const WindowState& s = form->state();
     QCOMPARE(s.lnr, int16_t(3));
     QCOMPARE(s.xstart, 4500.f); // segment 3 starts at c
-    QCOMPARE(form->Labellnr->at(2).Left, 3000.f);
-    QCOMPARE(form->Labellnr->at(1).Left, 1500.f);
+    QCOMPARE(form->Labellnr->properties(2).Left, 3000.f);
+    QCOMPARE(form->Labellnr->properties(1).Left, 1500.f);
     QVERIFY(s.zeichnen);
 
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).press(0, d);
@@ -79,10 +79,10 @@ void TestTouch::tapsTraceAndAHoldEndsThePath()
     QCOMPARE(s.lnr, int16_t(3)); // held: no further segment
     QTest::touchEvent(form->windowHandle(), touchScreen.get()).release(0, d);
     QCOMPARE(s.lnr, int16_t(3));
-    QCOMPARE(form->Line1->at(3).X2, 6000.f); // the last segment ends where the finger was held
+    QCOMPARE(form->Line1->properties(3).X2, 6000.f); // the last segment ends where the finger was held
     // 1500 + 1500 + 1500 twips to the right.
     QVERIFY(qAbs(s.summe - 4500.0 / 665) < 1e-5);
-    QCOMPARE(form->Label2->caption(), QStringLiteral("6 Ncm"));
+    QCOMPARE(form->Label2->text(), QStringLiteral("6 Ncm"));
 }
 
 // A touch that moves beyond the drag distance at once is a left press where it began; the
@@ -98,9 +98,9 @@ void TestTouch::dragPullsTheOpenSegmentsEnd()
     const WindowState& s = form->state();
     QCOMPARE(s.lnr, int16_t(2));
     QCOMPARE(s.xstart, 3000.f);
-    QCOMPARE(form->Line1->at(2).X2, 4500.f);
+    QCOMPARE(form->Line1->properties(2).X2, 4500.f);
     QVERIFY(s.zeichnen);
-    QCOMPARE(form->Label1->caption(), QStringLiteral("2.26 Ncm"));
+    QCOMPARE(form->Label1->text(), QStringLiteral("2.26 Ncm"));
 }
 
 void TestTouch::pen(QEvent::Type type, Qt::MouseButton button, QPoint at)

@@ -73,8 +73,8 @@ void TestTracing::movementBeforeAnyPressOnlyTracksThePointer()
     QCOMPARE(f().state().ypos, 3000.0f);
     QCOMPARE(f().Imagefeld(1)->toolTip(), QStringLiteral("-2.8 ; 0.55"));
     QCOMPARE(f().Line1->count(), 1);
-    QVERIFY(!f().Line1->at(0).Visible);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("0 Ncm"));
+    QVERIFY(!f().Line1->properties(0).Visible);
+    QCOMPARE(f().Label1->text(), QStringLiteral("0 Ncm"));
     QVERIFY(std::holds_alternative<int16_t>(f().state().arbeit));
 }
 
@@ -84,44 +84,44 @@ void TestTracing::firstLeftPressStartsSegmentOne()
     QCOMPARE(f().state().lnr, int16_t{1});
     QVERIFY(f().state().zeichnen);
     QVERIFY(f().Line1->isLoaded(1));
-    QCOMPARE(f().Line1->at(1).X1, 1500.0f);
-    QCOMPARE(f().Line1->at(1).Y1, 1500.0f);
-    QVERIFY(!f().Line1->at(1).Visible); // shown from the first movement on
-    const LabelProperties& number = f().Labellnr->at(1);
+    QCOMPARE(f().Line1->properties(1).X1, 1500.0f);
+    QCOMPARE(f().Line1->properties(1).Y1, 1500.0f);
+    QVERIFY(!f().Line1->properties(1).Visible); // shown from the first movement on
+    const LabelProperties& number = f().Labellnr->properties(1);
     QCOMPARE(number.Caption, QStringLiteral("1"));
     QCOMPARE(number.Left, 1500.0f);
     QCOMPARE(number.Top, 1500.0f);
     QVERIFY(number.Visible);
-    QCOMPARE(f().Labelin->caption(), QStringLiteral("1"));
+    QCOMPARE(f().Labelin->text(), QStringLiteral("1"));
     for (int16_t i = 1; i <= 4; ++i)
-        QCOMPARE(f().Labeln(i)->caption(), QStringLiteral("1"));
-    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("0"));
-    QCOMPARE(f().Labeln(5)->caption(), QStringLiteral("1"));
+        QCOMPARE(f().Labeln(i)->text(), QStringLiteral("1"));
+    QCOMPARE(f().Labeln(0)->text(), QStringLiteral("0"));
+    QCOMPARE(f().Labeln(5)->text(), QStringLiteral("1"));
     QVERIFY(f().Picture1->drawnLines().empty());
-    QCOMPARE(f().Label2->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(f().Label2->text(), QStringLiteral("0 Ncm"));
 
     fixture::moveTo(f(), 3000, 2010);
-    QVERIFY(f().Line1->at(1).Visible);
-    QCOMPARE(f().Line1->at(1).X2, 3000.0f);
-    QCOMPARE(f().Line1->at(1).Y2, 2010.0f);
+    QVERIFY(f().Line1->properties(1).Visible);
+    QCOMPARE(f().Line1->properties(1).X2, 3000.0f);
+    QCOMPARE(f().Line1->properties(1).Y2, 2010.0f);
 }
 
 void TestTracing::pressActsWhereThePointerLastMoved()
 {
     fixture::moveTo(f(), 1500, 1500);
     pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
-    QCOMPARE(f().Line1->at(1).X1, 1500.0f);
+    QCOMPARE(f().Line1->properties(1).X1, 1500.0f);
     QCOMPARE(f().state().xstart, 1500.0f);
-    QCOMPARE(f().Labellnr->at(1).Top, 1500.0f);
+    QCOMPARE(f().Labellnr->properties(1).Top, 1500.0f);
 }
 
 void TestTracing::pressBeforeAnyMovementActsAtTheCorner()
 {
     pressWithoutMoving(f(), Qt::LeftButton, fixture::pixelAt(3000, 3000));
     QCOMPARE(f().state().lnr, int16_t{1});
-    QCOMPARE(f().Line1->at(1).X1, 0.0f);
-    QCOMPARE(f().Line1->at(1).Y1, 0.0f);
-    QCOMPARE(f().Labellnr->at(1).Left, 0.0f);
+    QCOMPARE(f().Line1->properties(1).X1, 0.0f);
+    QCOMPARE(f().Line1->properties(1).Y1, 0.0f);
+    QCOMPARE(f().Labellnr->properties(1).Left, 0.0f);
 }
 
 void TestTracing::pressesAndMovements_data()
@@ -227,17 +227,17 @@ void TestTracing::pressesAndMovements()
     QCOMPARE(f().state().zeichnen, tracing);
     QCOMPARE(int(f().state().lnr), segments);
     QCOMPARE(f().state().summe, total);
-    QCOMPARE((QStringList{f().Label1->caption(), f().Label2->caption(), f().Imagefeld(field)->toolTip()}), captions);
+    QCOMPARE((QStringList{f().Label1->text(), f().Label2->text(), f().Imagefeld(field)->toolTip()}), captions);
     // The type decides the read-out's digits. 3360 snaps to 33.6 * 100, a little below 3360
     // in single precision: ends and work compare to single precision, not exactly.
     QCOMPARE(f().state().arbeit.index(), work.index());
     QCOMPARE(float(numbers::toDouble(f().state().arbeit)), float(numbers::toDouble(work)));
-    QCOMPARE(f().Line1->at(1).X2, float(firstEnd.x()));
-    QCOMPARE(f().Line1->at(1).Y2, float(firstEnd.y()));
+    QCOMPARE(f().Line1->properties(1).X2, float(firstEnd.x()));
+    QCOMPARE(f().Line1->properties(1).Y2, float(firstEnd.y()));
     const QString number = QString::number(segments);
-    QCOMPARE(f().Labelin->caption(), number);
-    QCOMPARE(f().Labellnr->at(segments).Caption, number);
-    QCOMPARE(f().Labeln(0)->caption(), QString::number(segments - 1));
+    QCOMPARE(f().Labelin->text(), number);
+    QCOMPARE(f().Labellnr->properties(segments).Caption, number);
+    QCOMPARE(f().Labeln(0)->text(), QString::number(segments - 1));
     const auto& lines = f().Picture1->drawnLines();
     QCOMPARE(int(lines.size()), diagramLines);
     QCOMPARE(lines.empty() ? QList<int>{} : hundredths(lines.back().line), ground);
@@ -331,11 +331,11 @@ void TestTracing::movementAfterAnEraseLeavesTheTemplateHidden()
     QVERIFY(f().state().zeichnen);
     fixture::moveTo(f(), 4500, 4500);
     QCOMPARE(f().state().lnr, int16_t{0});
-    QVERIFY(!f().Line1->at(0).Visible);
-    QCOMPARE(f().Line1->at(0).X2, 600.0f);
+    QVERIFY(!f().Line1->properties(0).Visible);
+    QCOMPARE(f().Line1->properties(0).X2, 600.0f);
     QCOMPARE(f().Line1->count(), 1);
     fixture::press(f(), Qt::LeftButton, 4500, 4500);
-    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
+    QCOMPARE(f().Labellnr->properties(1).Caption, QStringLiteral("1"));
 }
 
 void TestTracing::diagramOfASegmentAlongTheXAxis()
@@ -379,7 +379,7 @@ void TestTracing::noSegmentBeyondTheLast()
     for (int n = 1; n <= 32767; ++n)
         fixture::press(f(), Qt::LeftButton, 3360, 3360);
     QCOMPARE(f().state().lnr, int16_t{32767});
-    QCOMPARE(f().Labelin->caption(), QStringLiteral("32767"));
+    QCOMPARE(f().Labelin->text(), QStringLiteral("32767"));
     fixture::moveTo(f(), 4695, 3360);
     const float summe = f().state().summe;
     const size_t drawn = f().Picture1->drawnLines().size();
@@ -388,13 +388,13 @@ void TestTracing::noSegmentBeyondTheLast()
     QCOMPARE(f().state().lnr, int16_t{32767});
     QCOMPARE(f().state().summe, summe);
     QCOMPARE(f().Picture1->drawnLines().size(), drawn);
-    QCOMPARE(f().Labeln(0)->caption(), QStringLiteral("32766"));
+    QCOMPARE(f().Labeln(0)->text(), QStringLiteral("32766"));
     QCOMPARE(f().Line1->count(), 32768);
 
     // Tracing goes on with the newest segment.
     fixture::moveTo(f(), 5010, 3360);
-    QCOMPARE(f().Line1->at(32767).X2, 5010.0f);
-    QCOMPARE(f().Label1->caption(), QStringLiteral("2.48 Ncm")); // 1650 / 665
+    QCOMPARE(f().Line1->properties(32767).X2, 5010.0f);
+    QCOMPARE(f().Label1->text(), QStringLiteral("2.48 Ncm")); // 1650 / 665
 
     // Erasing frees every segment; the sanitizers' run checks that nothing leaks.
     QTest::mouseClick(f().Commandloschen, Qt::LeftButton);
@@ -402,7 +402,7 @@ void TestTracing::noSegmentBeyondTheLast()
     QCOMPARE(f().Labellnr->count(), 1);
     QCOMPARE(f().Line1->end(), 1);
     fixture::press(f(), Qt::LeftButton, 5010, 3360);
-    QCOMPARE(f().Labellnr->at(1).Caption, QStringLiteral("1"));
+    QCOMPARE(f().Labellnr->properties(1).Caption, QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestTracing)

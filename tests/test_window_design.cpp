@@ -142,7 +142,7 @@ void TestWindowDesign::controls()
     QCOMPARE(w->metaObject()->className(), c.kind);
 
     if (auto* lines = qobject_cast<LineArray*>(w)) {
-        const LineProperties& line = lines->at(0);
+        const LineProperties& line = lines->properties(0);
         QCOMPARE(line.X1, c.twips.left);
         QCOMPARE(line.Y1, c.twips.top);
         QCOMPARE(line.X2, c.twips.width);
@@ -151,7 +151,7 @@ void TestWindowDesign::controls()
         return;
     }
     if (auto* labels = qobject_cast<LabelArray*>(w)) {
-        const LabelProperties& label = labels->at(0);
+        const LabelProperties& label = labels->properties(0);
         QVERIFY(sameTwips({label.Left, label.Top, label.Width, label.Height}, c.twips));
         QCOMPARE(label.Visible, c.shown);
         QCOMPARE(label.Caption, QString::fromUtf8(c.caption));
@@ -164,7 +164,7 @@ void TestWindowDesign::controls()
         return;
     const QString caption = QString::fromUtf8(c.caption);
     if (auto* label = qobject_cast<Label*>(w))
-        QCOMPARE(label->caption(), caption);
+        QCOMPARE(label->text(), caption);
     else if (auto* button = qobject_cast<QPushButton*>(w))
         QCOMPARE(button->text(), caption);
     else if (auto* combo = qobject_cast<QComboBox*>(w))
@@ -187,17 +187,17 @@ void TestWindowDesign::colours()
 {
     QCOMPARE(form->backgroundRole(), QPalette::ToolTipBase);
     QVERIFY(form->autoFillBackground());
-    QCOMPARE(units::toBgr(form->Line1->color()), 0x0000C0u);
+    QCOMPARE(form->Line1->color(), units::fromBgr(0x0000C0));
     QCOMPARE(form->Line1->color(), QColor(0xC0, 0, 0)); // blue in the high byte: a dark red
     QCOMPARE(form->Line1->widthPixels(), 2);
-    QCOMPARE(form->Picture1->foreColor(), 0x0000FFu);
+    QCOMPARE(form->Picture1->foreColor(), units::fromBgr(0x0000FF));
     QCOMPARE(form->Picture1->backgroundRole(), QPalette::Base);
     QCOMPARE(form->Combo1->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(form->Shapezylinder(0)->borderColor(), 0x80FF80u);
+    QCOMPARE(form->Shapezylinder(0)->borderColor(), units::fromBgr(0x80FF80));
     for (int16_t i : {1, 2})
-        QCOMPARE(form->Shapezylinder(i)->borderColor(), 0x00C000u);
+        QCOMPARE(form->Shapezylinder(i)->borderColor(), units::fromBgr(0x00C000));
     for (int16_t i = 0; i < 6; ++i)
-        QCOMPARE(form->Shapekugel(i)->borderColor(), 0x00C000u);
+        QCOMPARE(form->Shapekugel(i)->borderColor(), units::fromBgr(0x00C000));
 }
 
 void TestWindowDesign::circlesInTheirExactColour_data()
@@ -224,7 +224,7 @@ void TestWindowDesign::circlesInTheirExactColour()
             image.setDevicePixelRatio(ratio);
             image.fill(Qt::transparent);
             shape->render(&image, {}, {}, {});
-            const QColor colour = units::fromBgr(shape->borderColor());
+            const QColor colour = shape->borderColor();
             const units::TwipsRect t = shape->twipsRect();
             const QPointF centre =
                 (units::pixels(QPointF(t.left + t.width / 2, t.top + t.height / 2)) - QPointF(shape->pos())) * ratio;
@@ -427,13 +427,13 @@ void TestWindowDesign::loadAndUnloadOfArrayElements()
     lines.element(0).set(&LineProperties::Visible, true); // a loaded element starts hidden even from a shown template
     lines.load(1);
     QVERIFY(lines.isLoaded(1));
-    QCOMPARE(lines.at(1).X1, 30.0f);
-    QCOMPARE(lines.at(1).Y2, 6300.0f);
-    QVERIFY(!lines.at(1).Visible);
+    QCOMPARE(lines.properties(1).X1, 30.0f);
+    QCOMPARE(lines.properties(1).Y2, 6300.0f);
+    QVERIFY(!lines.properties(1).Visible);
 
     lines.element(1).set(&LineProperties::X2, 5);
     lines.load(1); // already loaded: unchanged
-    QCOMPARE(lines.at(1).X2, 5.0f);
+    QCOMPARE(lines.properties(1).X2, 5.0f);
     lines.load(0);
     lines.load(-1);
     QCOMPARE(lines.count(), 2);
@@ -449,8 +449,8 @@ void TestWindowDesign::loadAndUnloadOfArrayElements()
 
     LabelArray& labels = *form->Labellnr;
     labels.load(1);
-    QCOMPARE(labels.at(1).Caption, QStringLiteral("Label4"));
-    QVERIFY(!labels.at(1).Visible);
+    QCOMPARE(labels.properties(1).Caption, QStringLiteral("Label4"));
+    QVERIFY(!labels.properties(1).Visible);
     labels.unload(1);
     QVERIFY(!labels.isLoaded(1));
 }

@@ -12,7 +12,7 @@ void Formfeld1::loschen()
     lnr = 0;
     showIndexes(1);
     resetWork();
-    Label2->setCaption(numbers::readout(int16_t{0}));
+    Label2->setText(numbers::readout(int16_t{0}));
 }
 
 void Formfeld1::Commandloschen_Click()

@@ -13,7 +13,6 @@ using numbers::toDouble;
 
 namespace {
 constexpr int16_t mostSegments = std::numeric_limits<int16_t>::max();
-constexpr uint32_t black = 0;
 } // namespace
 
 void Formfeld1::Imagefeld_MouseMove(int16_t Index, int16_t, int16_t, float X, float Y)
@@ -76,18 +75,18 @@ void Formfeld1::Imagefeld_MouseDown(int16_t, int16_t Button, int16_t, float, flo
     if (Button == leftButton && lnr > 1) {
         const auto segment = geometry::diagramSegment(px, py, xstart, ystart, summe, arbeit);
         Picture1->Line(segment.work);
-        Picture1->Line(segment.ground, black);
+        Picture1->Line(segment.ground, Qt::black);
     }
     summe = static_cast<float>(toDouble(plus(summe, arbeit)));
-    Label2->setCaption(numbers::readout(Int(summe)));
+    Label2->setText(numbers::readout(Int(summe)));
     if (Button == rightButton)
         zeichnen = false;
 }
 
 void Formfeld1::showIndexes(int16_t n)
 {
-    Labelin->setCaption(text(n));
+    Labelin->setText(text(n));
     for (int16_t i = 1; i <= 4; ++i)
-        Labeln(i)->setCaption(text(n));
-    Labeln(0)->setCaption(text(n - 1));
+        Labeln(i)->setText(text(n));
+    Labeln(0)->setText(text(n - 1));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen_cache.h"
+#include "app/controls/screen_cache.h"
 #include "app/units.h"
 #include "assets/pictures.h"
 
@@ -19,14 +19,14 @@ public:
         QColor color;
     };
 
-    PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent);
+    PictureBox(const QString& name, units::TwipsRect twips, const QColor& foreColor, QWidget* parent);
 
     void setPicture(const Picture* picture, QList<PicturePart> parts);
     void Line(QLineF line); // in the foreground colour
-    void Line(QLineF line, uint32_t bgr);
+    void Line(QLineF line, const QColor& color);
     void Cls();
     const std::vector<DrawnLine>& drawnLines() const { return drawn_; }
-    uint32_t foreColor() const { return foreColor_; }
+    QColor foreColor() const { return foreColor_; }
     units::TwipsRect twipsRect() const { return twips_; }
 
 protected:
@@ -37,7 +37,7 @@ private:
     static void draw(QPainter& painter, const DrawnLine& line);
 
     units::TwipsRect twips_;
-    uint32_t foreColor_;
+    QColor foreColor_;
     const Picture* picture_ = nullptr;
     QList<PicturePart> parts_;
     std::vector<DrawnLine> drawn_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen_cache.h"
+#include "app/controls/screen_cache.h"
 
 #include <QPainter>
 #include <QWidget>

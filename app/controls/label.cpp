@@ -1,4 +1,4 @@
-#include "app/label.h"
+#include "app/controls/label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

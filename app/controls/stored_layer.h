@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/array_layer.h"
+#include "app/controls/array_layer.h"
 
 #include <cstdint>
 #include <optional>
@@ -38,12 +38,13 @@ public:
     }
 
     Element element(int16_t index) { return Element(*this, index); }
-    const Properties& at(int index) const { return *elements_[static_cast<size_t>(index)]; }
+    // A loaded element's properties; whether `index` is loaded is the caller's to know (isLoaded).
+    const Properties& properties(int index) const { return *elements_[static_cast<size_t>(index)]; }
     bool isLoaded(int index) const
     {
         return index >= 0 && index < end() && elements_[static_cast<size_t>(index)].has_value();
     }
-    bool isShown(int index) const override { return isLoaded(index) && at(index).Visible; }
+    bool isShown(int index) const override { return isLoaded(index) && properties(index).Visible; }
     int count() const { return count_; }
     int end() const override { return static_cast<int>(elements_.size()); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stored_layer.h"
+#include "app/controls/stored_layer.h"
 
 struct LineProperties {
     float X1, Y1, X2, Y2; // end points, twips
@@ -13,7 +13,7 @@ struct LineProperties {
 class LineArray : public StoredLayer<LineProperties> {
     Q_OBJECT
 public:
-    LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent);
+    LineArray(const QString& name, LineProperties design, const QColor& color, int widthPixels, QWidget* parent);
 
     QColor color() const { return color_; }
     int widthPixels() const { return width_; }

@@ -1,4 +1,4 @@
-#include "app/shape.h"
+#include "app/controls/shape.h"
 
 #include "assets/ink.h"
 
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-Shape::Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent)
+Shape::Shape(const QString& name, units::TwipsRect twips, const QColor& borderColor, QWidget* parent)
     : QWidget(parent), twips_(twips), borderColor_(borderColor)
 {
     setObjectName(name);
@@ -14,11 +14,11 @@ Shape::Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, 
     setGeometry(units::pixelGeometry(twips));
 }
 
-void Shape::setBorderColor(uint32_t bgr)
+void Shape::setBorderColor(const QColor& color)
 {
-    if (bgr == borderColor_)
+    if (color == borderColor_)
         return;
-    borderColor_ = bgr;
+    borderColor_ = color;
     update();
 }
 
@@ -37,7 +37,7 @@ void Shape::paintEvent(QPaintEvent*)
     const QRect circle(box.left() + (box.width() - diameter) / 2, box.top() + (box.height() - diameter) / 2,
                        diameter - 1, diameter - 1);
     ink::inDevicePixels(painter, [&] {
-        painter.setPen(QPen(units::fromBgr(borderColor_), 1));
+        painter.setPen(QPen(borderColor_, 1));
         painter.drawEllipse(circle);
     });
 }

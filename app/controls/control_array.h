@@ -11,7 +11,7 @@ public:
     Control* operator()(int16_t index) const { return elements_.at(static_cast<std::size_t>(index)); }
     int16_t size() const { return static_cast<int16_t>(elements_.size()); }
 
-    void place(int16_t index, Control* control)
+    void set(int16_t index, Control* control)
     {
         if (static_cast<std::size_t>(index) >= elements_.size())
             elements_.resize(static_cast<std::size_t>(index) + 1, nullptr);

@@ -9,10 +9,10 @@
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    Shape(const QString& name, units::TwipsRect twips, uint32_t borderColor, QWidget* parent);
+    Shape(const QString& name, units::TwipsRect twips, const QColor& borderColor, QWidget* parent);
 
-    void setBorderColor(uint32_t bgr);
-    uint32_t borderColor() const { return borderColor_; }
+    void setBorderColor(const QColor& color);
+    QColor borderColor() const { return borderColor_; }
     units::TwipsRect twipsRect() const { return twips_; }
 
 protected:
@@ -20,5 +20,5 @@ protected:
 
 private:
     units::TwipsRect twips_;
-    uint32_t borderColor_;
+    QColor borderColor_;
 };

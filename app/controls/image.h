@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/screen_cache.h"
+#include "app/controls/screen_cache.h"
 #include "app/touch_press.h"
 #include "app/units.h"
 
@@ -17,7 +17,9 @@ struct Picture;
 class Image : public QWidget {
     Q_OBJECT
 public:
-    Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered, QWidget* parent);
+    enum class Border { none, flatLine };
+
+    Image(const QString& name, units::TwipsRect twips, const Picture* picture, Border border, QWidget* parent);
 
     // The hover text. While it is on screen it follows every change.
     void setToolTipText(const QString& text);
@@ -44,7 +46,7 @@ private:
 
     units::TwipsRect twips_;
     const Picture* picture_;
-    bool bordered_;
+    Border border_;
     ScreenCache cache_; // the picture at this widget's size
     QPointF lastGlobal_;
     TouchPress touch_;

@@ -1,17 +1,17 @@
-#include "app/line_array.h"
+#include "app/controls/line_array.h"
 
-#include "app/inked_tiles.h"
+#include "app/controls/inked_tiles.h"
 #include "app/units.h"
 
-LineArray::LineArray(const QString& name, LineProperties design, uint32_t bgr, int widthPixels, QWidget* parent)
-    : StoredLayer(name, QPainter::RasterOp_SourceAndDestination, Qt::white, design, parent),
-      color_(units::fromBgr(bgr)), width_(widthPixels)
+LineArray::LineArray(const QString& name, LineProperties design, const QColor& color, int widthPixels, QWidget* parent)
+    : StoredLayer(name, QPainter::RasterOp_SourceAndDestination, Qt::white, design, parent), color_(color),
+      width_(widthPixels)
 {
 }
 
 QRectF LineArray::area(int index) const
 {
-    const LineProperties& p = at(index);
+    const LineProperties& p = properties(index);
     if (!p.Visible)
         return {};
     const double margin = width_;
@@ -22,7 +22,7 @@ QRectF LineArray::area(int index) const
 
 QLineF LineArray::line(int index) const
 {
-    const LineProperties& p = at(index);
+    const LineProperties& p = properties(index);
     return {units::pixels(QPointF(p.X1, p.Y1)), units::pixels(QPointF(p.X2, p.Y2))};
 }
 

@@ -1,10 +1,10 @@
-#include "app/picture_box.h"
+#include "app/controls/picture_box.h"
 
 #include "assets/pictures.h"
 
 #include <QPainter>
 
-PictureBox::PictureBox(const QString& name, units::TwipsRect twips, uint32_t foreColor, QWidget* parent)
+PictureBox::PictureBox(const QString& name, units::TwipsRect twips, const QColor& foreColor, QWidget* parent)
     : QWidget(parent), twips_(twips), foreColor_(foreColor)
 {
     setObjectName(name);
@@ -27,9 +27,9 @@ void PictureBox::Line(QLineF line)
     Line(line, foreColor_);
 }
 
-void PictureBox::Line(QLineF line, uint32_t bgr)
+void PictureBox::Line(QLineF line, const QColor& color)
 {
-    drawn_.push_back({line, units::fromBgr(bgr)});
+    drawn_.push_back({line, color});
     if (!canvas_.isStale(*this, size())) {
         QPainter painter(&canvas_.image());
         draw(painter, drawn_.back());

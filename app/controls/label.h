@@ -12,8 +12,6 @@ class Label : public QLabel {
 public:
     Label(const QString& name, units::TwipsRect twips, const QString& caption, const QFont& font, QWidget* parent);
 
-    void setCaption(const QString& caption) { setText(caption); }
-    QString caption() const { return text(); }
     units::TwipsRect twipsRect() const { return twips_; }
 
 protected:

@@ -1,4 +1,4 @@
-#include "app/inked_tiles.h"
+#include "app/controls/inked_tiles.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stored_layer.h"
+#include "app/controls/stored_layer.h"
 
 #include <QFont>
 #include <QString>
@@ -21,7 +21,7 @@ public:
 
     QFont labelFont() const { return font_; }
     // Where element `index` lies in the window, in whole pixels.
-    QRect place(int index) const;
+    QRect pixelRect(int index) const;
 
 protected:
     QRectF area(int index) const override;

@@ -1,4 +1,4 @@
-#include "app/label_array.h"
+#include "app/controls/label_array.h"
 
 #include "app/units.h"
 
@@ -7,20 +7,21 @@ LabelArray::LabelArray(const QString& name, LabelProperties design, const QFont&
 {
 }
 
-QRect LabelArray::place(int index) const
+QRect LabelArray::pixelRect(int index) const
 {
-    const LabelProperties& p = at(index);
+    const LabelProperties& p = properties(index);
     return units::pixelGeometry({p.Left, p.Top, p.Width, p.Height});
 }
 
 QRectF LabelArray::area(int index) const
 {
-    return at(index).Visible ? QRectF(place(index)) : QRectF();
+    return properties(index).Visible ? QRectF(pixelRect(index)) : QRectF();
 }
 
 void LabelArray::drawElement(QPainter& painter, int index) const
 {
     painter.setPen(Qt::black);
     painter.setFont(font_);
-    painter.drawText(QRectF(place(index)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, at(index).Caption);
+    painter.drawText(QRectF(pixelRect(index)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     properties(index).Caption);
 }

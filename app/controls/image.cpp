@@ -1,4 +1,4 @@
-#include "app/image.h"
+#include "app/controls/image.h"
 
 #include "app/event_codes.h"
 #include "assets/pictures.h"
@@ -9,8 +9,8 @@
 #include <QToolTip>
 #include <QTouchEvent>
 
-Image::Image(const QString& name, units::TwipsRect twips, const Picture* picture, bool bordered, QWidget* parent)
-    : QWidget(parent), twips_(twips), picture_(picture), bordered_(bordered),
+Image::Image(const QString& name, units::TwipsRect twips, const Picture* picture, Border border, QWidget* parent)
+    : QWidget(parent), twips_(twips), picture_(picture), border_(border),
       touch_([this](QPointF at) { reportMove(leftButton, 0, at); },
              [this](int16_t button, QPointF at) { reportPress(button, 0, at); })
 {
@@ -41,7 +41,7 @@ void Image::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (picture_)
         painter.drawImage(QPointF(0, 0), rendering());
-    if (bordered_) {
+    if (border_ == Border::flatLine) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }

@@ -1,4 +1,4 @@
-#include "app/array_layer.h"
+#include "app/controls/array_layer.h"
 
 #include <QEvent>
 #include <QPaintEvent>

@@ -35,13 +35,15 @@ add_licence(/usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt)
 # Qt for Windows is built from Debian's qtbase source; this names every part of it
 # (FreeType, HarfBuzz, libpng, PCRE2 and the rest) with its licence.
 add_licence(/usr/share/doc/libqt6core6/copyright Qt-Copyright.txt)
+# Qt's and FreeType's other choice of licence, to which Debian's copyright files point.
+add_licence(/usr/share/common-licenses/GPL-2 GPL-2.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/gcc-runtime-library-exception.txt GCC-Runtime-Library-Exception.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/winpthreads.txt winpthreads.txt)
 # The fonts and Qt's German texts built into the program, each from its Debian package.
 add_licence(/usr/share/doc/fonts-liberation/copyright Liberation-Fonts.txt)
 add_licence(/usr/share/doc/fonts-urw-base35/copyright URW-Fonts-AGPL-3.txt)
-add_licence(/usr/share/doc/fonts-kacst-one/copyright KacstOne-Font.txt)
-add_licence(/usr/share/common-licenses/GPL-2 GPL-2.txt)
+# DejaVu's own licence text, which Debian's copyright file shortens to the Vera part.
+add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/dejavu-fonts.txt DejaVu-Fonts.txt)
 add_licence(/usr/share/doc/qt6-translations-l10n/copyright Qt-Translations-Copyright.txt)
 
 # Debian's MinGW libraries keep their debugging information, nine tenths of

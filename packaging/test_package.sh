@@ -39,7 +39,7 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # What the program carries inside it, it needs no package for; its copyright names each.
-for carried in fonts-liberation fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n; do
+for carried in fonts-liberation2 fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n; do
     grep -Eq "(^|, )$carried( |,|$)" <<<"$depends" && fail "Depends names $carried, which the program carries: $depends"
     grep -q "Debian's $carried" "$root/usr/share/doc/kraftfeld/copyright" || fail "copyright does not name $carried"
 done

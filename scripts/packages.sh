@@ -18,7 +18,7 @@ ensure_packages() {
 # German texts, which the build carries into the program, and Qt's Wayland platform for
 # the tests.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
-                fonts-liberation fonts-urw-base35 fonts-dejavu-core fontconfig
+                fonts-liberation2 fonts-urw-base35 fonts-dejavu-core fontconfig
                 qt6-translations-l10n qt6-wayland)
 
 # What the tests need beyond the build: checkers of the desktop entry, the metadata and

@@ -40,7 +40,7 @@ add_licence(/usr/share/common-licenses/GPL-2 GPL-2.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/gcc-runtime-library-exception.txt GCC-Runtime-Library-Exception.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/winpthreads.txt winpthreads.txt)
 # The fonts and Qt's German texts built into the program, each from its Debian package.
-add_licence(/usr/share/doc/fonts-liberation/copyright Liberation-Fonts.txt)
+add_licence(/usr/share/doc/fonts-liberation2/copyright Liberation-Fonts.txt)
 add_licence(/usr/share/doc/fonts-urw-base35/copyright URW-Fonts-AGPL-3.txt)
 # DejaVu's own licence text, which Debian's copyright file shortens to the Vera part.
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/dejavu-fonts.txt DejaVu-Fonts.txt)

@@ -45,6 +45,10 @@ add_licence(/usr/share/doc/fonts-urw-base35/copyright URW-Fonts-AGPL-3.txt)
 # DejaVu's own licence text, which Debian's copyright file shortens to the Vera part.
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/dejavu-fonts.txt DejaVu-Fonts.txt)
 add_licence(/usr/share/doc/qt6-translations-l10n/copyright Qt-Translations-Copyright.txt)
+# Where the source of all of it is: the archive scripts/source-tarball leaves beside the
+# packages.
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/source.txt.in ${CMAKE_CURRENT_BINARY_DIR}/Quelltext.txt @ONLY)
+add_licence(${CMAKE_CURRENT_BINARY_DIR}/Quelltext.txt Quelltext.txt)
 
 # Debian's MinGW libraries keep their debugging information, nine tenths of
 # libstdc++-6.dll: installed with --strip, every library goes without it, as the

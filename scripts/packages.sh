@@ -64,8 +64,8 @@ ensure_source_lists() {
 # Puts the files of the Debian source package that the installed package $1 was built from
 # into the folder $2 and prints the path of its .dsc. They come from the folder
 # KRAFTFELD_DEBIAN_SOURCES where that holds the source package (as the source tarball's
-# debian/ does), so that a rebuild from the tarball uses exactly its sources; otherwise
-# from Debian, at the installed version.
+# debian-sources/ does), so that a rebuild from the tarball uses exactly its sources;
+# otherwise from Debian, at the installed version.
 debian_source() {
     local source version dsc="" candidate
     source=$(dpkg-query -W -f='${source:Package}' "$1")

@@ -13,7 +13,7 @@ constexpr double pixelsPerPoint = 96.0 / 72.0;
 
 // Arabic and Persian regional settings give the read-outs a decimal separator that none of
 // the window's faces has; named, the carried face that has it is found on every system.
-const QString separatorFamily = QStringLiteral("KacstOne");
+const QString separatorFamily = QStringLiteral("DejaVu Sans");
 
 } // namespace
 

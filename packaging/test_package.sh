@@ -39,10 +39,16 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # What the program carries inside it, it needs no package for; its copyright names each.
-for carried in fonts-liberation fonts-urw-base35 fonts-kacst-one qt6-translations-l10n; do
+for carried in fonts-liberation2 fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n; do
     grep -Eq "(^|, )$carried( |,|$)" <<<"$depends" && fail "Depends names $carried, which the program carries: $depends"
     grep -q "Debian's $carried" "$root/usr/share/doc/kraftfeld/copyright" || fail "copyright does not name $carried"
 done
+# A GPL-2-only part cannot be built into a GPL-3-or-later program; and whoever receives
+# the package learns where its source is.
+grep -Eq '^License: (.* )?GPL-2( |$)' "$root/usr/share/doc/kraftfeld/copyright" &&
+    fail "copyright names a part under the GPL 2 only"
+grep -q 'kraftfeld-<version>-source.tar.xz' "$root/usr/share/doc/kraftfeld/copyright" ||
+    fail "copyright does not say where the source is"
 
 # The files' places.
 [ -x "$root/usr/bin/kraftfeld" ] || fail "no executable /usr/bin/kraftfeld"

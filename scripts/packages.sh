@@ -18,7 +18,7 @@ ensure_packages() {
 # German texts, which the build carries into the program, and Qt's Wayland platform for
 # the tests.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
-                fonts-liberation fonts-urw-base35 fonts-kacst-one fontconfig
+                fonts-liberation2 fonts-urw-base35 fonts-dejavu-core fontconfig
                 qt6-translations-l10n qt6-wayland)
 
 # What the tests need beyond the build: checkers of the desktop entry, the metadata and
@@ -54,4 +54,41 @@ ensure_locales() {
         missing=1
     done
     [ $missing -eq 0 ] || locale-gen >/dev/null
+}
+
+# Debian's source packages need a deb-src entry beside each of the machine's package lists.
+ensure_source_lists() {
+    apt-get source --print-uris qt6-base >/dev/null 2>&1 && return 0
+    for list in /etc/apt/sources.list.d/*.sources; do
+        [ -e "$list" ] && [ "${list%-src.sources}" = "$list" ] || continue
+        sed 's/^Types: deb$/Types: deb-src/' "$list" > "${list%.sources}-src.sources"
+    done
+    [ -e /etc/apt/sources.list ] &&
+        sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list > /etc/apt/sources.list.d/deb-src.list
+    apt-get update -q >&2
+}
+
+# Puts the files of the Debian source package that the installed package $1 was built from
+# into the folder $2 and prints the path of its .dsc. They come from the folder
+# KRAFTFELD_DEBIAN_SOURCES where that holds the source package (as the source tarball's
+# debian-sources/ does), so that a rebuild from the tarball uses exactly its sources;
+# otherwise from Debian, at the installed version.
+debian_source() {
+    local source version dsc="" candidate
+    source=$(dpkg-query -W -f='${source:Package}' "$1")
+    version=$(dpkg-query -W -f='${source:Version}' "$1")
+    if [ -n "${KRAFTFELD_DEBIAN_SOURCES:-}" ]; then
+        for candidate in "$KRAFTFELD_DEBIAN_SOURCES/${source}"_*.dsc; do
+            [ -e "$candidate" ] && dsc="$candidate"
+        done
+    fi
+    if [ -n "$dsc" ]; then
+        cp "$dsc" $(awk '/^Files:/ { f = 1; next } /^[^ ]/ { f = 0 } f { print $3 }' "$dsc" |
+            sed "s|^|$(dirname "$dsc")/|") "$2"/
+    else
+        ensure_source_lists
+        (cd "$2" && apt-get source -qq --download-only "$source=$version" >&2)
+        dsc="${source}_${version#*:}.dsc"
+    fi
+    echo "$2/$(basename "$dsc")"
 }

@@ -44,6 +44,18 @@ float twipsFor(float target, float (*convert)(float))
 const QLocale german(QLocale::German, QLocale::Germany);
 const QLocale english(QLocale::English, QLocale::UnitedKingdom);
 
+// The first row of a label's pixels that holds a dark one: the tops of its digits and
+// capitals.
+int topInkRow(QWidget* label)
+{
+    const QImage pixels = fixture::pixelsOf(label);
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (qGray(pixels.pixel(x, y)) < 128)
+                return y;
+    return -1;
+}
+
 } // namespace
 
 void TestWorkModels::init()
@@ -222,7 +234,8 @@ void TestWorkModels::separatorHasAGlyph_data()
 }
 
 // Whatever separator the regional settings give, the read-out draws it with a real glyph,
-// not the empty box of a font that lacks it.
+// not the empty box of a font that lacks it, and on the baseline of the total beside it,
+// which has none: the face that has the separator is taller than the read-out's own.
 void TestWorkModels::separatorHasAGlyph()
 {
     QFETCH(QString, locale);
@@ -238,6 +251,9 @@ void TestWorkModels::separatorHasAGlyph()
     layout.endLayout();
     for (const QGlyphRun& glyphs : layout.glyphRuns())
         QVERIFY2(!glyphs.glyphIndexes().contains(0), qPrintable(glyphs.rawFont().familyName()));
+
+    QCOMPARE(form->Label2->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(topInkRow(form->Label1), topInkRow(form->Label2));
 }
 
 QTEST_MAIN(TestWorkModels)

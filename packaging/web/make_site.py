@@ -34,7 +34,7 @@ def main():
     parser.add_argument("--icons", type=pathlib.Path, nargs="+", required=True)
     parser.add_argument("--licences", type=pathlib.Path, nargs="*", default=[])
     parser.add_argument("--window", required=True, help="WIDTHxHEIGHT")
-    parser.add_argument("--source", required=True, help="the name of the source archive")
+    parser.add_argument("--source", type=pathlib.Path, required=True, help="the source archive")
     parser.add_argument("--site", type=pathlib.Path, required=True)
     parser.add_argument("--zip", type=pathlib.Path, required=True)
     parser.add_argument("--single", type=pathlib.Path, required=True)
@@ -68,10 +68,13 @@ def main():
         items.append('<li><a href="%s">%s</a></li>' % (html.escape(licence.name), html.escape(licence.name)))
     licence_page = (args.templates / "licences.html.in").read_text(encoding="utf-8")
     (licences / "index.html").write_text(fill(licence_page, {"LICENCES": "\n".join(items),
-                                                                    "SOURCE": html.escape(args.source)}), encoding="utf-8")
+                                                                    "SOURCE": html.escape(args.source.name)}), encoding="utf-8")
 
-    # The service worker caches every file but itself; its cache is named by their content.
+    # The service worker caches every file but itself and the source archive, which is
+    # offered from the same place as the page but fetched only by those who want it; its
+    # cache is named by the files' content.
     files = sorted(p.relative_to(args.site).as_posix() for p in args.site.rglob("*") if p.is_file())
+    shutil.copyfile(args.source, args.site / args.source.name)
     digest = hashlib.sha256()
     for name in files:
         digest.update(name.encode() + b"\0" + (args.site / name).read_bytes())
@@ -94,9 +97,18 @@ def main():
                 % base64.b64encode(program_wasm).decode("ascii"))
     program = "<script>\n%s\n</script>\n<script>kraftfeldStart();</script>" % script_text(program_js)
     single = fill(page, dict(common, EMBEDDED=embedded, PROGRAM=program))
-    # Without a server there is neither the manifest nor the licence folder beside it.
+    # A file stands alone: no manifest, licence folder or icons beside it, so it names its
+    # licence and source in words and carries its icon.
     single = single.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     single = single.replace('<link rel="preload" href="kraftfeld.js" as="script">\n', "")
+    single = single.replace('<link rel="icon" type="image/svg+xml" href="icon.svg">\n', "")
+    single = single.replace('<link rel="apple-touch-icon" href="icon-180.png">\n', "")
+    icon = next(i for i in args.icons if i.name == "icon-32.png")
+    single = single.replace('href="icon-32.png"', 'href="data:image/png;base64,%s"'
+                            % base64.b64encode(icon.read_bytes()).decode("ascii"))
+    single = single.replace('<a href="licences/index.html" target="_blank" rel="noopener">Lizenzen und Quelltext</a>',
+                            "Freie Software unter der GPL 3 oder später; Lizenzen und Quelltext: %s"
+                            % html.escape(args.source.name))
     args.single.write_text(single, encoding="utf-8")
 
 

@@ -22,27 +22,19 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 function(add_licence source name)
-    if(NOT EXISTS "${source}")
-        message(FATAL_ERROR "No licence text at ${source}")
-    endif()
     install(FILES "${source}" DESTINATION Lizenzen RENAME "${name}")
 endfunction()
 
-# Every licence text that goes with the program, one line each, under the name a reader
-# looks for in the Lizenzen folder.
-add_licence(${PROJECT_SOURCE_DIR}/LICENSE GPL-3.txt)
-add_licence(/usr/share/common-licenses/LGPL-3 Qt-LGPL-3.txt)
-# Qt for Windows is built from Debian's qtbase source; this names every part of it
-# (FreeType, HarfBuzz, libpng, PCRE2 and the rest) with its licence.
-add_licence(/usr/share/doc/libqt6core6/copyright Qt-Copyright.txt)
+# Every licence text that goes with the program, under the name a reader looks for in the
+# Lizenzen folder: those of every package with Qt inside, and the compiler's libraries.
+include(${PROJECT_SOURCE_DIR}/packaging/licences.cmake)
+for_each_carried_licence(add_licence)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/gcc-runtime-library-exception.txt GCC-Runtime-Library-Exception.txt)
 add_licence(${CMAKE_CURRENT_SOURCE_DIR}/licences/winpthreads.txt winpthreads.txt)
-# The fonts and Qt's German texts built into the program, each from its Debian package.
-add_licence(/usr/share/doc/fonts-liberation/copyright Liberation-Fonts.txt)
-add_licence(/usr/share/doc/fonts-urw-base35/copyright URW-Fonts-AGPL-3.txt)
-add_licence(/usr/share/doc/fonts-kacst-one/copyright KacstOne-Font.txt)
-add_licence(/usr/share/common-licenses/GPL-2 GPL-2.txt)
-add_licence(/usr/share/doc/qt6-translations-l10n/copyright Qt-Translations-Copyright.txt)
+# Where the source of all of it is: the archive scripts/source-tarball leaves beside the
+# packages.
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/source.txt.in ${CMAKE_CURRENT_BINARY_DIR}/Quelltext.txt @ONLY)
+add_licence(${CMAKE_CURRENT_BINARY_DIR}/Quelltext.txt Quelltext.txt)
 
 # Debian's MinGW libraries keep their debugging information, nine tenths of
 # libstdc++-6.dll: installed with --strip, every library goes without it, as the

@@ -52,6 +52,42 @@ class PuppeteerEngine {
     await this.page.mouse.up({ button });
   }
 
+  // A finger through the DevTools protocol: a tap, a drag, a hold.
+  async touch(type, points) {
+    const session = this.session || (this.session = await this.page.createCDPSession());
+    await session.send("Input.dispatchTouchEvent", { type, touchPoints: points });
+  }
+
+  async touchAt(x, y) {
+    const origin = await this.canvasOrigin();
+    return [{ x: origin.x + x, y: origin.y + y, id: 1 }];
+  }
+
+  async tap(x, y) {
+    await this.touch("touchStart", await this.touchAt(x, y));
+    await pause();
+    await this.touch("touchEnd", []);
+    await pause();
+  }
+
+  async drag(from, to) {
+    await this.touch("touchStart", await this.touchAt(...from));
+    for (let step = 1; step <= 8; ++step) {
+      await pause();
+      await this.touch("touchMove", await this.touchAt(from[0] + ((to[0] - from[0]) * step) / 8,
+                                                     from[1] + ((to[1] - from[1]) * step) / 8));
+    }
+    await this.touch("touchEnd", []);
+    await pause();
+  }
+
+  async hold(x, y) {
+    await this.touch("touchStart", await this.touchAt(x, y));
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    await this.touch("touchEnd", []);
+    await pause();
+  }
+
   async screenshot(path) {
     const origin = await this.canvasOrigin();
     const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
@@ -124,10 +160,11 @@ class WebKitEngine {
   }
 
   // WebKitGTK's screenshot of an element is offset; the viewport's is exact, so the
-  // canvas is cut from that.
+  // canvas is cut from that, once the page has drawn two more frames.
   async screenshot(path) {
     const origin = await this.canvasOrigin();
     const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
+    await this.driver.executeAsyncScript("const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(done));");
     await writeFile(path, Buffer.from(await this.driver.takeScreenshot(), "base64"));
     execFileSync("convert", [path, "-crop", `${size[0]}x${size[1]}+${Math.round(origin.x)}+${Math.round(origin.y)}`,
                              "+repage", path]);

@@ -3,11 +3,12 @@
 // entry is chosen by clicking it, a path traced in the sphere field reads what the Linux
 // program reads for the same clicks, a right press ends the path, "Energie" and "Linien
 // löschen" act; under German and English browser languages.
-//   node test_site.mjs ENGINE SITE_FOLDER DOCS_FOLDER WORK_FOLDER
+//   node test_site.mjs ENGINE SITE_FOLDER DOCS_FOLDER WORK_FOLDER SINGLE_FILE
+import { pathToFileURL } from "node:url";
 import { engines } from "./engines.mjs";
 import { Checks, serve, readOut, differingShare, changedBox, sleep } from "./site_tools.mjs";
 
-const [engineName, site, docs, work] = process.argv.slice(2);
+const [engineName, site, docs, work, singleFile] = process.argv.slice(2);
 const checks = new Checks(engineName);
 
 // Places in the window's client area, as in the Windows test: the list's arrow, three
@@ -108,6 +109,15 @@ async function session(language, separator) {
     await engine.move(-20, -20);
     await sleep(600);
     await engine.screenshot(hidden);
+    const acted = differingShare(shown, hidden) > 0.002;
+    if (engineName === "webkit") {
+      checks.knownFault(`${name}: "Energie" acts at the first press`, acted,
+                        "WebKitGTK: the first press on a button after other input does not click it; the second does");
+      await engine.press(...energie);
+      await engine.move(-20, -20);
+      await sleep(600);
+      await engine.screenshot(hidden);
+    }
     checks.that(`${name}: "Energie" acts`, differingShare(shown, hidden) > 0.002, `${differingShare(shown, hidden)}`);
     await engine.press(...energie);
     await engine.press(...linienLoschen);
@@ -126,6 +136,75 @@ async function session(language, separator) {
   }
 }
 
+// In Chromium also: touch, a screen of pixel ratio 2, the page opened again with the
+// server gone, no request to another host, and the single file opened from a folder.
+async function chromiumOnly() {
+  const name = "chromium-more";
+  const server = await serve(site);
+  let engine = await engines.chromium("de-DE");
+  try {
+    await engine.open(server.url);
+    if (!(await waitForWindow(engine, name)))
+      return;
+    await chooseEntry(engine, 5, name);
+    // A tap starts the path at P1; a finger dragged from P1 to P2 draws the open segment.
+    await engine.tap(...p1);
+    await engine.drag(p1, p2);
+    await sleep(600);
+    const dragged = `${work}/${name}-dragged.png`;
+    await engine.screenshot(dragged);
+    checks.equal(`${name}: tap, then a drag from P1 to P2`, readOut(dragged, "segment", work), "-0,33 Ncm");
+    // A finger held still ends the path, as a right press does: the segment counts.
+    await engine.hold(...p2);
+    await sleep(600);
+    const held = `${work}/${name}-held.png`;
+    await engine.screenshot(held);
+    checks.equal(`${name}: a hold ends the path and counts the segment`, readOut(held, "total", work), "-1 Ncm");
+    const foreign = engine.requests.filter((url) => !url.startsWith(server.url) && !url.startsWith("data:"));
+    checks.equal(`${name}: no request to another host`, foreign.join(" "), "");
+    checks.equal(`${name}: no error on the console`, engine.consoleErrors.join(" | "), "");
+    // The service worker kept every file: with the server stopped the page opens again.
+    await engine.evaluate("navigator.serviceWorker.ready.then(() => true)");
+    server.stop();
+    await engine.page.reload({ waitUntil: "load" });
+    if (await waitForWindow(engine, `${name} offline`)) {
+      await engine.move(-20, -20);
+      const offline = `${work}/${name}-offline.png`;
+      await engine.screenshot(offline);
+      checks.that(`${name}: opens again without the server`, differingShare(offline, `${docs}/window.png`) < 0.005);
+    }
+    await engine.close();
+
+    engine = await engines.chromium("de-DE", { deviceScaleFactor: 2 });
+    const again = await serve(site);
+    await engine.open(again.url);
+    if (await waitForWindow(engine, `${name} ratio 2`)) {
+      await engine.move(-20, -20);
+      await engine.screenshot(`${work}/${name}-ratio2.png`);
+      checks.equal(`${name}: at pixel ratio 2 the window is drawn with twice the pixels`,
+                   await engine.evaluate("(c => c.width + 'x' + c.height)(document.getElementById('screen'))"), "1724x1120");
+    }
+    again.stop();
+    await engine.close();
+
+    engine = await engines.chromium("de-DE");
+    await engine.open(pathToFileURL(singleFile).href);
+    if (await waitForWindow(engine, `${name} single file`)) {
+      await engine.move(-20, -20);
+      const single = `${work}/${name}-single-file.png`;
+      await engine.screenshot(single);
+      checks.that(`${name}: the single file opens from a folder`, differingShare(single, `${docs}/window.png`) < 0.005);
+    }
+  } catch (error) {
+    checks.fail(`${name}: ${error.stack || error}`);
+  } finally {
+    await engine.close();
+    server.stop();
+  }
+}
+
 await session("de-DE", ",");
 await session("en-US", ".");
+if (engineName === "chromium")
+  await chromiumOnly();
 process.exit(checks.finish());

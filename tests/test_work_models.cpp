@@ -252,7 +252,7 @@ void TestWorkModels::separatorHasAGlyph()
     for (const QGlyphRun& glyphs : layout.glyphRuns())
         QVERIFY2(!glyphs.glyphIndexes().contains(0), qPrintable(glyphs.rawFont().familyName()));
 
-    QCOMPARE(form->Label2->caption(), QStringLiteral("0 Ncm"));
+    QCOMPARE(form->Label2->text(), QStringLiteral("0 Ncm"));
     QCOMPARE(topInkRow(form->Label1), topInkRow(form->Label2));
 }
 

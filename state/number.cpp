@@ -1,8 +1,8 @@
 #include "state/number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +67,8 @@ QString positional(double v, int significant, const QString& decimalPoint)
     if (!std::isfinite(v))
         return QString::number(v); // never expected; left visible rather than disguised
     char buffer[64];
-    const char* end = written(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::scientific, significant - 1);
+    const char* end =
+        written(buffer, buffer + sizeof buffer, std::fabs(v), std::chars_format::scientific, significant - 1);
     const std::string_view all(buffer, end - buffer);
     const auto e = all.find('e');
     int exponent = 0;

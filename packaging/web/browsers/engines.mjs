@@ -9,12 +9,25 @@ import { Builder } from "selenium-webdriver";
 
 const pause = () => new Promise((resolve) => setTimeout(resolve, 80));
 
-class PuppeteerEngine {
-  constructor(browser, page) {
-    this.browser = browser;
-    this.page = page;
+// What every engine keeps of the page, and where the program's canvas lies on it.
+class Engine {
+  constructor() {
     this.consoleErrors = [];
     this.requests = [];
+  }
+
+  // The canvas's place and size in the page's CSS pixels.
+  async canvasBox() {
+    return this.evaluate("(b => ({ x: b.left, y: b.top, width: b.width, height: b.height }))" +
+                         "(document.getElementById('screen').getBoundingClientRect())");
+  }
+}
+
+class PuppeteerEngine extends Engine {
+  constructor(browser, page) {
+    super();
+    this.browser = browser;
+    this.page = page;
     page.on("console", (message) => {
       if (message.type() === "error")
         this.consoleErrors.push(message.text());
@@ -31,15 +44,8 @@ class PuppeteerEngine {
     return this.page.evaluate(source);
   }
 
-  async canvasOrigin() {
-    return this.page.evaluate(() => {
-      const box = document.getElementById("screen").getBoundingClientRect();
-      return { x: box.left, y: box.top };
-    });
-  }
-
   async move(x, y) {
-    const origin = await this.canvasOrigin();
+    const origin = await this.canvasBox();
     await this.page.mouse.move(origin.x + x, origin.y + y, { steps: 4 });
   }
 
@@ -59,7 +65,7 @@ class PuppeteerEngine {
   }
 
   async touchAt(x, y) {
-    const origin = await this.canvasOrigin();
+    const origin = await this.canvasBox();
     return [{ x: origin.x + x, y: origin.y + y, id: 1 }];
   }
 
@@ -89,9 +95,8 @@ class PuppeteerEngine {
   }
 
   async screenshot(path) {
-    const origin = await this.canvasOrigin();
-    const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
-    await this.page.screenshot({ path, clip: { x: origin.x, y: origin.y, width: size[0], height: size[1] } });
+    const box = await this.canvasBox();
+    await this.page.screenshot({ path, clip: box });
   }
 
   async close() {
@@ -127,12 +132,11 @@ export async function firefox(language) {
   return new PuppeteerEngine(browser, page);
 }
 
-class WebKitEngine {
+class WebKitEngine extends Engine {
   constructor(driver, server) {
+    super();
     this.driver = driver;
     this.server = server;
-    this.consoleErrors = [];
-    this.requests = [];
   }
 
   async open(url) {
@@ -143,17 +147,13 @@ class WebKitEngine {
     return this.driver.executeScript(`return (${source});`);
   }
 
-  async canvasOrigin() {
-    return this.evaluate("(() => { const b = document.getElementById('screen').getBoundingClientRect(); return { x: b.left, y: b.top }; })()");
-  }
-
   async move(x, y) {
-    const origin = await this.canvasOrigin();
+    const origin = await this.canvasBox();
     await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 }).perform();
   }
 
   async press(x, y, button = "left") {
-    const origin = await this.canvasOrigin();
+    const origin = await this.canvasBox();
     const which = { left: 0, middle: 1, right: 2 }[button];
     await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 })
       .pause(80).press(which).pause(80).release(which).perform();
@@ -162,11 +162,10 @@ class WebKitEngine {
   // WebKitGTK's screenshot of an element is offset; the viewport's is exact, so the
   // canvas is cut from that, once the page has drawn two more frames.
   async screenshot(path) {
-    const origin = await this.canvasOrigin();
-    const size = await this.evaluate("[document.getElementById('screen').clientWidth, document.getElementById('screen').clientHeight]");
+    const box = await this.canvasBox();
     await this.driver.executeAsyncScript("const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(done));");
     await writeFile(path, Buffer.from(await this.driver.takeScreenshot(), "base64"));
-    execFileSync("convert", [path, "-crop", `${size[0]}x${size[1]}+${Math.round(origin.x)}+${Math.round(origin.y)}`,
+    execFileSync("convert", [path, "-crop", `${box.width}x${box.height}+${Math.round(box.x)}+${Math.round(box.y)}`,
                              "+repage", path]);
   }
 

@@ -7,6 +7,43 @@
   var message = document.getElementById("message");
   var progress = document.getElementById("progress");
   var screen = document.getElementById("screen");
+  var stage = document.getElementById("stage");
+  var program = null;
+
+  // The window as large as the page's room allows, up for a projector and down for a
+  // phone or a learning platform's frame, centred. It covers whole device pixels, its
+  // height rounded apart from its width by less than a pixel, and its corner sits on one,
+  // so that its pixels meet the screen's. Qt draws the canvas anew at the scale the page
+  // shows it at.
+  function fit() {
+    var ratio = window.devicePixelRatio || 1;
+    var width = screen.offsetWidth, height = screen.offsetHeight;
+    var scale = Math.min(stage.clientWidth / width, stage.clientHeight / height);
+    var across = Math.max(Math.floor(width * scale * ratio), 1) / ratio;
+    var down = Math.max(Math.round((height * across) / width * ratio), 1) / ratio;
+    var left = Math.round(((stage.clientWidth - across) / 2) * ratio) / ratio;
+    var top = Math.round(((stage.clientHeight - down) / 2) * ratio) / ratio;
+    screen.style.transform = "translate(" + left + "px, " + top + "px) scale(" +
+                             across / width + ", " + down / height + ")";
+    if (program)
+      program.qtResizeAllScreens(null);
+  }
+  // A new pixel ratio (the page zoomed, the window moved to another screen) need not
+  // come with a resize.
+  function watchRatio() {
+    if (!window.matchMedia)
+      return;
+    var query = window.matchMedia("(resolution: " + (window.devicePixelRatio || 1) + "dppx)");
+    var changed = function () {
+      query.removeListener(changed);
+      fit();
+      watchRatio();
+    };
+    query.addListener(changed);
+  }
+  fit();
+  watchRatio();
+  window.addEventListener("resize", fit);
 
   function fail(text) {
     status.className = "error";
@@ -25,29 +62,42 @@
     }
   }
 
-  // The program's bytes, counted as they arrive. A server that compresses them sends
-  // fewer bytes than the program has, so the bar counts what comes out of the decoder.
+  // The program as the server sends it, its bytes counted as they arrive: a server that
+  // compresses them sends fewer, so the bar counts what comes out of the decoder.
   function fetchProgram(name) {
     return fetch(name).then(function (response) {
       if (!response.ok)
         throw new Error(name + ": " + response.status);
-      if (!response.body || !window.ReadableStream)
-        return response.arrayBuffer();
-      var reader = response.body.getReader(), parts = [], received = 0;
-      function next() {
-        return reader.read().then(function (chunk) {
-          if (chunk.done) {
-            var whole = new Uint8Array(received), at = 0;
-            parts.forEach(function (part) { whole.set(part, at); at += part.length; });
-            return whole.buffer;
-          }
-          parts.push(chunk.value);
-          received += chunk.value.length;
-          progress.value = received;
-          return next();
-        });
-      }
-      return next();
+      // Browsers that cannot compile while the bytes arrive (Safari before 15) show no
+      // progress but still load the program.
+      if (!response.body || !window.ReadableStream || !WebAssembly.instantiateStreaming)
+        return response;
+      var reader = response.body.getReader(), received = 0;
+      var counted = new ReadableStream({
+        pull: function (controller) {
+          return reader.read().then(function (chunk) {
+            if (chunk.done) {
+              controller.close();
+              return;
+            }
+            received += chunk.value.length;
+            progress.value = received;
+            controller.enqueue(chunk.value);
+          });
+        }
+      });
+      return new Response(counted, { headers: { "Content-Type": "application/wasm" } });
+    });
+  }
+
+  // The browser compiles the program while it arrives, where it can.
+  function instantiate(source, imports) {
+    if (!(source instanceof Response))
+      return WebAssembly.instantiate(source, imports);
+    if (WebAssembly.instantiateStreaming && source.headers.get("Content-Type") === "application/wasm")
+      return WebAssembly.instantiateStreaming(source, imports);
+    return source.arrayBuffer().then(function (buffer) {
+      return WebAssembly.instantiate(buffer, imports);
     });
   }
 
@@ -63,15 +113,16 @@
          "Bitte öffnen Sie die Seite in einem aktuellen Browser.");
     return;
   }
+  // The download starts first: the check for WebGL can take a while where the browser
+  // draws without a graphics card.
+  var embedded = document.getElementById("program-wasm");
+  var wasm = embedded ? embeddedProgram(embedded) : fetchProgram("kraftfeld.wasm");
   if (!webGlAvailable()) {
     fail("Dieser Browser kann das Programm nicht zeichnen: WebGL ist nicht verfügbar " +
          "oder ausgeschaltet. Bitte schalten Sie die Hardwarebeschleunigung ein oder " +
          "öffnen Sie die Seite in einem anderen Browser.");
     return;
   }
-
-  var embedded = document.getElementById("program-wasm");
-  var bytes = embedded ? embeddedProgram(embedded) : fetchProgram("kraftfeld.wasm");
   var failed = false;
   function broken(reason) {
     if (failed)
@@ -90,8 +141,8 @@
     createQtAppInstance({
       qtCanvasElements: [screen],
       instantiateWasm: function (imports, done) {
-        bytes.then(function (buffer) {
-          return WebAssembly.instantiate(buffer, imports);
+        wasm.then(function (source) {
+          return instantiate(source, imports);
         }).then(function (result) {
           document.body.classList.add("running");
           done(result.instance);
@@ -104,7 +155,10 @@
       quit: function () {},
       print: function (text) { console.log(text); },
       printErr: function (text) { console.warn(text); }
-    }).catch(function (error) { broken(String(error && error.message || error)); });
+    }).then(function (instance) {
+      program = instance;
+      fit();
+    }, function (error) { broken(String(error && error.message || error)); });
   }
   window.kraftfeldStart = start;
   window.kraftfeldMissing = function () { broken("kraftfeld.js fehlt"); };

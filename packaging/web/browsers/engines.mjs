@@ -1,5 +1,6 @@
 // The three browser engines behind one small interface: open a page, send real pointer
-// input at places on the program's canvas, and take a screenshot of the canvas.
+// input at places in the program's window, and take a screenshot of the canvas. Places
+// are the window's own pixels; the page may show the window scaled.
 // Chromium (Blink) and Firefox (Gecko) through puppeteer, over the DevTools protocol and
 // WebDriver BiDi; WebKitGTK (WebKit, as on every iPad) through its own WebDriver.
 import { execFileSync, spawn } from "node:child_process";
@@ -16,10 +17,33 @@ class Engine {
     this.requests = [];
   }
 
-  // The canvas's place and size in the page's CSS pixels.
+  // The canvas's place and size in the page's CSS pixels, and the scale it is shown at.
   async canvasBox() {
-    return this.evaluate("(b => ({ x: b.left, y: b.top, width: b.width, height: b.height }))" +
-                         "(document.getElementById('screen').getBoundingClientRect())");
+    const box = await this.evaluate("(c => { const b = c.getBoundingClientRect(); return { x: b.left, y: b.top, " +
+                                    "width: b.width, height: b.height, scaleX: b.width / c.offsetWidth, " +
+                                    "scaleY: b.height / c.offsetHeight }; })(document.getElementById('screen'))");
+    const frame = await this.frameOrigin();
+    return { ...box, x: box.x + frame.x, y: box.y + frame.y };
+  }
+
+  async frameOrigin() {
+    return { x: 0, y: 0 };
+  }
+
+  // Where a place in the window lies on the page.
+  async at(x, y) {
+    const box = await this.canvasBox();
+    return { x: box.x + x * box.scaleX, y: box.y + y * box.scaleY };
+  }
+
+  async move(x, y) {
+    const to = await this.at(x, y);
+    await this.moveTo(to.x, to.y);
+  }
+
+  // The pointer off the window, beside the footer's link.
+  async away() {
+    await this.moveTo(4, (await this.pageHeight()) - 4);
   }
 }
 
@@ -37,16 +61,37 @@ class PuppeteerEngine extends Engine {
   }
 
   async open(url) {
+    this.frame = null;
     await this.page.goto(url, { waitUntil: "load" });
   }
 
-  async evaluate(source) {
-    return this.page.evaluate(source);
+  // The page `url` inside the iframe of another site's page `host`, as a learning
+  // platform shows it.
+  async openInFrame(host, url) {
+    await this.page.goto(host, { waitUntil: "load" });
+    this.frame = this.page.frames().find((frame) => frame.url().startsWith(url));
   }
 
-  async move(x, y) {
-    const origin = await this.canvasBox();
-    await this.page.mouse.move(origin.x + x, origin.y + y, { steps: 4 });
+  async frameOrigin() {
+    if (!this.frame)
+      return { x: 0, y: 0 };
+    return this.page.evaluate("(b => ({ x: b.left, y: b.top }))(document.querySelector('iframe').getBoundingClientRect())");
+  }
+
+  async evaluate(source) {
+    return (this.frame || this.page).evaluate(source);
+  }
+
+  async viewport(width, height) {
+    await this.page.setViewport({ width, height, deviceScaleFactor: this.page.viewport().deviceScaleFactor });
+  }
+
+  async moveTo(x, y) {
+    await this.page.mouse.move(x, y, { steps: 4 });
+  }
+
+  async pageHeight() {
+    return this.page.viewport().height;
   }
 
   // As a hand presses: the pointer comes to rest, the button goes down and up again.
@@ -65,8 +110,7 @@ class PuppeteerEngine extends Engine {
   }
 
   async touchAt(x, y) {
-    const origin = await this.canvasBox();
-    return [{ x: origin.x + x, y: origin.y + y, id: 1 }];
+    return [{ ...(await this.at(x, y)), id: 1 }];
   }
 
   async tap(x, y) {
@@ -95,14 +139,17 @@ class PuppeteerEngine extends Engine {
   }
 
   async screenshot(path) {
-    const box = await this.canvasBox();
-    await this.page.screenshot({ path, clip: box });
+    const { x, y, width, height } = await this.canvasBox();
+    await this.page.screenshot({ path, clip: { x, y, width, height } });
   }
 
   async close() {
     await this.browser.close();
   }
 }
+
+// The room the page shows the window in at its own size, with the footer's line below.
+export const room = { width: 862, height: 600 };
 
 // Chromium draws WebGL in software here; its language sets navigator.language.
 export async function chromium(language, { deviceScaleFactor = 1 } = {}) {
@@ -114,7 +161,7 @@ export async function chromium(language, { deviceScaleFactor = 1 } = {}) {
     env: { ...process.env, LANGUAGE: language.replace("-", "_") },
   });
   const page = await browser.newPage();
-  await page.setViewport({ width: 1100, height: 760, deviceScaleFactor });
+  await page.setViewport({ ...room, deviceScaleFactor });
   return new PuppeteerEngine(browser, page);
 }
 
@@ -128,7 +175,7 @@ export async function firefox(language) {
                          "intl.locale.requested": language },
   });
   const page = await browser.newPage();
-  await page.setViewport({ width: 1100, height: 760 });
+  await page.setViewport(room);
   return new PuppeteerEngine(browser, page);
 }
 
@@ -147,15 +194,33 @@ class WebKitEngine extends Engine {
     return this.driver.executeScript(`return (${source});`);
   }
 
-  async move(x, y) {
-    const origin = await this.canvasBox();
-    await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 }).perform();
+  // The window's outer size set so that the page gets the room asked for; the window
+  // manager may take a moment, or a second request, to give it.
+  async viewport(width, height) {
+    let rect = { width, height };
+    for (let attempt = 0; attempt < 5; ++attempt) {
+      await this.driver.manage().window().setRect(rect);
+      await pause();
+      const [innerWidth, innerHeight] = await this.evaluate("[window.innerWidth, window.innerHeight]");
+      if (innerWidth === width && innerHeight === height)
+        return;
+      rect = { width: rect.width + width - innerWidth, height: rect.height + height - innerHeight };
+    }
+    throw new Error(`the page never got ${width}x${height}`);
+  }
+
+  async moveTo(x, y) {
+    await this.driver.actions().move({ x: Math.round(x), y: Math.round(y), duration: 50 }).perform();
+  }
+
+  async pageHeight() {
+    return this.evaluate("window.innerHeight");
   }
 
   async press(x, y, button = "left") {
-    const origin = await this.canvasBox();
+    const to = await this.at(x, y);
     const which = { left: 0, middle: 1, right: 2 }[button];
-    await this.driver.actions().move({ x: Math.round(origin.x + x), y: Math.round(origin.y + y), duration: 50 })
+    await this.driver.actions().move({ x: Math.round(to.x), y: Math.round(to.y), duration: 50 })
       .pause(80).press(which).pause(80).release(which).perform();
   }
 
@@ -190,8 +255,10 @@ export async function webkit(language) {
       args: ["--automation"],
     },
   }).build();
-  await driver.manage().window().setRect({ width: 1100, height: 800 });
-  return new WebKitEngine(driver, server);
+  const engine = new WebKitEngine(driver, server);
+  await driver.get("about:blank");
+  await engine.viewport(room.width, room.height);
+  return engine;
 }
 
 export const engines = { chromium, firefox, webkit };

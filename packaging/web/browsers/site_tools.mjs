@@ -53,12 +53,16 @@ export async function serve(site) {
   return { url, stop: () => server.kill() };
 }
 
-const crops = { segment: "89x17+616+352", total: "89x17+612+432" };
+// Where the read-outs lie in the window: width, height, left, top.
+const crops = { segment: [89, 17, 616, 352], total: [89, 17, 612, 432] };
 
-// The text of a work read-out, read from a crop enlarged five times.
-export function readOut(shot, which, work) {
+// The text of a work read-out, read from a crop enlarged to five times the window's size;
+// `scale` is the size the shot shows the window at.
+export function readOut(shot, which, work, scale = 1) {
   const crop = `${work}/readout.png`;
-  execFileSync("convert", [shot, "-crop", crops[which], "+repage", "-resize", "500%", "-colorspace", "gray", crop]);
+  const [width, height, left, top] = crops[which].map((n) => Math.round(n * scale));
+  execFileSync("convert", [shot, "-crop", `${width}x${height}+${left}+${top}`, "+repage",
+                           "-resize", `${500 / scale}%`, "-colorspace", "gray", crop]);
   return execFileSync("tesseract", [crop, "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789-,.; Ncm"],
                       { stdio: ["ignore", "pipe", "ignore"] }).toString().replace(/\f/g, "").trim();
 }

@@ -9,16 +9,17 @@ import { serve, sleep } from "./site_tools.mjs";
 
 const site = process.argv[2];
 
-// Every file of the site as the server sends it to a browser that takes gzip; the
-// service worker fetches all of them on the first visit.
+// Every file of the site as the server sends it to Chromium, which takes brotli; the
+// service worker fetches all of them on the first visit. The source archive is offered
+// for download, not fetched.
 function transferred(folder) {
   let bytes = 0;
   for (const entry of readdirSync(folder, { withFileTypes: true })) {
     const path = join(folder, entry.name);
     if (entry.isDirectory())
       bytes += transferred(path);
-    else if (!entry.name.endsWith(".gz") && !entry.name.endsWith(".tar.xz"))
-      bytes += statSync(existsSync(path + ".gz") ? path + ".gz" : path).size;
+    else if (![".gz", ".br", ".tar.xz"].some((suffix) => entry.name.endsWith(suffix)))
+      bytes += statSync([path + ".br", path + ".gz", path].find(existsSync)).size;
   }
   return bytes;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Serves the site on this computer only, as a school's web server would: each file with
-its type, the .wasm as application/wasm, and the gzip copy beside a file where the browser
-takes gzip.
+its type, the .wasm as application/wasm, and the brotli or gzip copy beside a file where
+the browser takes it.
     serve.py SITE [PORT]      (0 picks a free port; the port is printed once listening)"""
 import http.server
 import os
@@ -18,15 +18,17 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         path = self.translate_path(self.path)
         if os.path.isdir(path):
             path = os.path.join(path, "index.html")
-        packed = path + ".gz"
-        if "gzip" in self.headers.get("Accept-Encoding", "") and os.path.isfile(packed):
+        accepted = self.headers.get("Accept-Encoding", "")
+        for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
+            if encoding not in accepted or not os.path.isfile(path + suffix):
+                continue
             try:
-                body = open(packed, "rb")
+                body = open(path + suffix, "rb")
             except OSError:
-                return super().send_head()
+                break
             self.send_response(200)
             self.send_header("Content-Type", self.guess_type(path))
-            self.send_header("Content-Encoding", "gzip")
+            self.send_header("Content-Encoding", encoding)
             self.send_header("Content-Length", str(os.fstat(body.fileno()).st_size))
             self.send_header("Vary", "Accept-Encoding")
             self.end_headers()

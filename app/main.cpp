@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/formfeld1.h"
 #include "app/qt_german.h"
 
@@ -24,6 +25,11 @@ int main(int, char* argv[])
     loadQtGerman(application);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KRAFTFELD_APP_ID));
+#ifdef Q_OS_WASM
+    // The browser lends Qt no fonts, and Qt brings none: hover texts and Qt's own texts
+    // take the window's face, at the size of a tooltip on Windows.
+    QApplication::setFont(fonts::font(QStringLiteral("MS Sans Serif"), 9));
+#endif
     Formfeld1 window;
 #ifdef Q_OS_WASM
     // In the browser the page's canvas, made the window's size, is the window: it fills the

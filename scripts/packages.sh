@@ -42,7 +42,7 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine w
 # source, three browser engines (Chromium and Firefox driven through a library from the
 # npm registry, WebKitGTK by its own WebDriver) on a display of their own, and text
 # recognition for the window's read-outs.
-WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch brotli chromium firefox-esr
+WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch brotli fonttools chromium firefox-esr
               webkit2gtk-driver xvfb imagemagick tesseract-ocr)
 
 # Generates the regional settings named, where they are missing.

@@ -62,32 +62,26 @@
     }
   }
 
-  // The program as the server sends it, its bytes counted as they arrive: a server that
-  // compresses them sends fewer, so the bar counts what comes out of the decoder.
+  // The program as the server sends it. A copy of it is counted as it arrives, for the
+  // bar: a server that compresses it sends fewer bytes, so the bar counts what comes out
+  // of the decoder. The browser compiles the program itself off the page's thread.
   function fetchProgram(name) {
     return fetch(name).then(function (response) {
       if (!response.ok)
         throw new Error(name + ": " + response.status);
-      // Browsers that cannot compile while the bytes arrive (Safari before 15) show no
-      // progress but still load the program.
-      if (!response.body || !window.ReadableStream || !WebAssembly.instantiateStreaming)
-        return response;
-      var reader = response.body.getReader(), received = 0;
-      var counted = new ReadableStream({
-        pull: function (controller) {
-          return reader.read().then(function (chunk) {
-            if (chunk.done) {
-              controller.close();
-              return;
-            }
-            received += chunk.value.length;
-            progress.value = received;
-            controller.enqueue(chunk.value);
-          });
-        }
-      });
-      return new Response(counted, { headers: { "Content-Type": "application/wasm" } });
+      if (response.body && response.clone)
+        countArriving(response.clone().body.getReader(), 0);
+      return response;
     });
+  }
+
+  function countArriving(reader, received) {
+    reader.read().then(function (chunk) {
+      if (chunk.done)
+        return;
+      progress.value = received + chunk.value.length;
+      countArriving(reader, received + chunk.value.length);
+    }, function () {});
   }
 
   // The browser compiles the program while it arrives, where it can.

@@ -69,7 +69,11 @@ bool Image::event(QEvent* event)
     case QEvent::TouchCancel: touched(*static_cast<QTouchEvent*>(event)); return true;
     case QEvent::TabletPress:
     case QEvent::TabletMove:
-    case QEvent::TabletRelease: penned(*static_cast<QTabletEvent*>(event)); return true;
+    case QEvent::TabletRelease:
+        // Taken, or Qt would deliver the pen once more as the mouse.
+        event->accept();
+        penned(*static_cast<QTabletEvent*>(event));
+        return true;
     default: return QWidget::event(event);
     }
 }

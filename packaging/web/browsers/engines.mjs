@@ -138,6 +138,33 @@ class PuppeteerEngine extends Engine {
     await pause();
   }
 
+  // A pen through the DevTools protocol, as a tablet's: the tip pressed and lifted, or the
+  // pen moved above the screen (`buttons` 0) or along it (1).
+  async pen(type, x, y, buttons = 0) {
+    const session = this.session || (this.session = await this.page.createCDPSession());
+    const button = type === "mouseMoved" ? "none" : "left";
+    await session.send("Input.dispatchMouseEvent",
+                       { type, ...(await this.at(x, y)), button, buttons, clickCount: 1, pointerType: "pen" });
+    await pause();
+  }
+
+  async penTap(x, y) {
+    await this.pen("mouseMoved", x, y);
+    await this.pen("mousePressed", x, y, 1);
+    await this.pen("mouseReleased", x, y);
+  }
+
+  async penHover(from, to) {
+    for (let step = 0; step <= 8; ++step)
+      await this.pen("mouseMoved", from[0] + ((to[0] - from[0]) * step) / 8, from[1] + ((to[1] - from[1]) * step) / 8);
+  }
+
+  async penHold(x, y) {
+    await this.pen("mousePressed", x, y, 1);
+    await new Promise((resolve) => setTimeout(resolve, 1500));
+    await this.pen("mouseReleased", x, y);
+  }
+
   async screenshot(path) {
     const { x, y, width, height } = await this.canvasBox();
     await this.page.screenshot({ path, clip: { x, y, width, height } });

@@ -195,6 +195,20 @@ async function chromiumOnly() {
     const held = `${work}/${name}-held.png`;
     await engine.screenshot(held);
     checks.equal(`${name}: a hold ends the path and counts the segment`, readOut(held, "total", work), "-1 Ncm");
+    // A pen does what a finger does, and held above the screen it moves the pointer.
+    await engine.penTap(...p1);
+    await engine.penHover(p1, p2);
+    await sleep(600);
+    const penned = `${work}/${name}-pen.png`;
+    await engine.screenshot(penned);
+    checks.equal(`${name}: a pen's tap at P1, then the pen above P2`, readOut(penned, "segment", work), "-0,33 Ncm");
+    await engine.penHold(...p2);
+    await sleep(600);
+    const penHeld = `${work}/${name}-pen-held.png`;
+    await engine.screenshot(penHeld);
+    // Ended there, as a finger's hold ends it; a second press would have left a segment of
+    // no length, reading 0.
+    checks.equal(`${name}: a pen held still ends the path at P2`, readOut(penHeld, "segment", work), "-0,33 Ncm");
     // The page resized: the window follows, up for a projector and down for a phone.
     const segment = async () => {
       await engine.press(...p1);

@@ -152,14 +152,18 @@
     }).then(function (instance) {
       program = instance;
       fit();
+      // The offline copy is fetched once the window is drawn, not beside its download.
+      requestAnimationFrame(function () { setTimeout(keepOffline); });
     }, function (error) { broken(String(error && error.message || error)); });
   }
   window.kraftfeldStart = start;
   window.kraftfeldMissing = function () { broken("kraftfeld.js fehlt"); };
 
   // A page from a server keeps working offline and opens again without the network.
-  if ("serviceWorker" in navigator && location.protocol !== "file:")
-    navigator.serviceWorker.register("sw.js").catch(function (error) {
-      console.warn("No offline copy: " + error);
-    });
+  function keepOffline() {
+    if ("serviceWorker" in navigator && location.protocol !== "file:")
+      navigator.serviceWorker.register("sw.js").catch(function (error) {
+        console.warn("No offline copy: " + error);
+      });
+  }
 })();

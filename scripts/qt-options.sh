@@ -16,7 +16,7 @@ QT_SHARED_OPTIONS=(
     -DFEATURE_undocommand=OFF -DFEATURE_style_stylesheet=OFF
     # The window has a list, buttons, labels, hover texts and a text field with its menu.
     -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
-    -DFEATURE_mainwindow=OFF -DFEATURE_mdiarea=OFF -DFEATURE_textbrowser=OFF
+    -DFEATURE_mdiarea=OFF -DFEATURE_textbrowser=OFF
     -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
     -DFEATURE_lcdnumber=OFF -DFEATURE_splashscreen=OFF -DFEATURE_toolbox=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_commandlinkbutton=OFF

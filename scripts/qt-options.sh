@@ -23,7 +23,7 @@ QT_SHARED_OPTIONS=(
     -DFEATURE_syntaxhighlighter=OFF -DFEATURE_columnview=OFF -DFEATURE_datawidgetmapper=OFF
     -DFEATURE_listwidget=OFF -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF
     -DFEATURE_filedialog=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF
-    -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF
     -DFEATURE_wizard=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF

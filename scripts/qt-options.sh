@@ -1,8 +1,8 @@
 # Sourced by the two Qt builds (scripts/windows-qt, scripts/web-qt): the options they share.
 # Only what the program and its tests use is built: Core, Gui, Widgets and Test, with Qt's
 # own copies of its libraries, never the build machine's. Every widget, dialog and
-# document format the program never shows is left out, which saves a fifth of each Qt
-# build and shrinks what a browser downloads.
+# document format the program never shows is left out, which shortens each Qt build and
+# shrinks what a browser downloads.
 QT_SHARED_OPTIONS=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     # Nothing that talks to a network, a database or a printer.

@@ -40,10 +40,11 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine w
 
 # What scripts/web needs beyond the build: Emscripten and its optimiser, Debian's Qt
 # source, three browser engines (Chromium and Firefox driven through a library from the
-# npm registry, WebKitGTK by its own WebDriver) on a display of their own, and text
-# recognition for the window's read-outs.
+# npm registry, WebKitGTK by its own WebDriver) on a display of their own, text
+# recognition for the window's read-outs, and the German and English regional settings,
+# from which WebKitGTK takes the browser's language.
 WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch brotli fonttools chromium firefox-esr
-              webkit2gtk-driver xvfb imagemagick tesseract-ocr)
+              webkit2gtk-driver xvfb imagemagick tesseract-ocr locales)
 
 # Generates the regional settings named, where they are missing.
 ensure_locales() {

@@ -25,23 +25,15 @@ function transferred(folder) {
 }
 console.log(`first_visit_transfer_mb ${(transferred(site) / 1e6).toFixed(2)} MB`);
 
-// Counts, inside the page, when WebGL first draws, and how long the program's pointer
-// handlers and its animation frames run.
+// Counts, inside the page, when the window is first put on the canvas, and how long the
+// program's pointer handlers and its animation frames run.
 const probe = () => {
   window.probe = { firstDraw: null, work: 0 };
-  const original = HTMLCanvasElement.prototype.getContext;
-  HTMLCanvasElement.prototype.getContext = function (...args) {
-    const context = original.apply(this, args);
-    if (context && context.drawArrays && !context.probed) {
-      context.probed = true;
-      const draw = context.drawArrays.bind(context);
-      context.drawArrays = (...a) => {
-        if (window.probe.firstDraw === null)
-          window.probe.firstDraw = performance.now();
-        return draw(...a);
-      };
-    }
-    return context;
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+    if (window.probe.firstDraw === null)
+      window.probe.firstDraw = performance.now();
+    return put.apply(this, args);
   };
   const frame = window.requestAnimationFrame.bind(window);
   window.requestAnimationFrame = (callback) => frame((time) => {

@@ -52,16 +52,6 @@
     document.body.classList.remove("running");
   }
 
-  function webGlAvailable() {
-    try {
-      var probe = document.createElement("canvas");
-      return !!(window.WebGLRenderingContext &&
-                (probe.getContext("webgl2") || probe.getContext("webgl")));
-    } catch (e) {
-      return false;
-    }
-  }
-
   // The program as the server sends it. A copy of it is counted as it arrives, for the
   // bar: a server that compresses it sends fewer bytes, so the bar counts what comes out
   // of the decoder. The browser compiles the program itself off the page's thread.
@@ -107,16 +97,8 @@
          "Bitte öffnen Sie die Seite in einem aktuellen Browser.");
     return;
   }
-  // The download starts first: the check for WebGL can take a while where the browser
-  // draws without a graphics card.
   var embedded = document.getElementById("program-wasm");
   var wasm = embedded ? embeddedProgram(embedded) : fetchProgram("kraftfeld.wasm");
-  if (!webGlAvailable()) {
-    fail("Dieser Browser kann das Programm nicht zeichnen: WebGL ist nicht verfügbar " +
-         "oder ausgeschaltet. Bitte schalten Sie die Hardwarebeschleunigung ein oder " +
-         "öffnen Sie die Seite in einem anderen Browser.");
-    return;
-  }
   var failed = false;
   function broken(reason) {
     if (failed)

@@ -178,13 +178,12 @@ class PuppeteerEngine extends Engine {
 // The room the page shows the window in at its own size, with the footer's line below.
 export const room = { width: 862, height: 600 };
 
-// Chromium draws WebGL in software here; its language sets navigator.language.
-export async function chromium(language, { deviceScaleFactor = 1 } = {}) {
+// Chromium headless; its language sets navigator.language. `args` are more switches.
+export async function chromium(language, { deviceScaleFactor = 1, args = [] } = {}) {
   const browser = await puppeteer.launch({
     executablePath: "/usr/bin/chromium",
     headless: true,
-    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-           `--lang=${language}`, `--accept-lang=${language}`, "--window-size=1200,900"],
+    args: ["--no-sandbox", `--lang=${language}`, `--accept-lang=${language}`, "--window-size=1200,900", ...args],
     env: { ...process.env, LANGUAGE: language.replace("-", "_") },
   });
   const page = await browser.newPage();
@@ -192,7 +191,7 @@ export async function chromium(language, { deviceScaleFactor = 1 } = {}) {
   return new PuppeteerEngine(browser, page);
 }
 
-// Firefox draws WebGL only with a display, so it runs under the test's X server.
+// Firefox with its window, under the test's X server, as a pupil has it.
 export async function firefox(language) {
   const browser = await puppeteer.launch({
     browser: "firefox",

@@ -171,8 +171,9 @@ async function session(language, separator) {
   }
 }
 
-// In Chromium also: touch, a screen of pixel ratio 2, the page opened again with the
-// server gone, no request to another host, and the single file opened from a folder.
+// In Chromium also: touch, a screen of pixel ratio 2, a browser without WebGL, the page
+// opened again with the server gone, no request to another host, and the single file
+// opened from a folder.
 async function chromiumOnly() {
   const name = "chromium-more";
   const server = await serve(site);
@@ -246,6 +247,19 @@ async function chromiumOnly() {
                    await engine.evaluate("(c => c.width + 'x' + c.height)(document.getElementById('screen'))"), "1724x1120");
     }
     again.stop();
+    await engine.close();
+
+    // A school's computer whose browser has WebGL switched off, or no graphics card for it.
+    engine = await engines.chromium("de-DE", { args: ["--disable-webgl", "--disable-3d-apis"] });
+    const plain = await serve(site);
+    await engine.open(plain.url);
+    if (await waitForWindow(engine, `${name} without WebGL`)) {
+      await engine.away();
+      const shot = `${work}/${name}-without-webgl.png`;
+      await engine.screenshot(shot);
+      checks.that(`${name}: drawn where the browser has no WebGL`, differingShare(shot, `${docs}/window.png`) < 0.005);
+    }
+    plain.stop();
     await engine.close();
 
     // A learning platform shows the page in a frame of its own size.

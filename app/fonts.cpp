@@ -12,8 +12,10 @@ namespace {
 constexpr double pixelsPerPoint = 96.0 / 72.0;
 
 // Arabic and Persian regional settings give the read-outs a decimal separator that none of
-// the window's faces has; named, the carried face that has it is found on every system.
-const QString separatorFamily = QStringLiteral("DejaVu Sans");
+// the window's faces has; named, the carried face that has it is found on every system. It
+// carries a family name of its own: under the system's "DejaVu Sans", Qt would take an
+// installed oblique bold, which lacks the separator, for the italic read-outs.
+const QString separatorFamily = QStringLiteral("DejaVu Sans Kraftfeld");
 
 } // namespace
 

@@ -14,11 +14,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# The fonts (one with the Arabic decimal separator of some regional settings) and Qt's
-# German texts, which the build carries into the program, and Qt's Wayland platform for
-# the tests.
+# The fonts (one with the Arabic decimal separator of some regional settings, renamed with
+# fontTools) and Qt's German texts, which the build carries into the program, and Qt's
+# Wayland platform for the tests.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev librsvg2-bin
-                fonts-liberation2 fonts-urw-base35 fonts-dejavu-core fontconfig
+                fonts-liberation2 fonts-urw-base35 fonts-dejavu-core fontconfig python3-fonttools
                 qt6-translations-l10n qt6-wayland)
 
 # What the tests need beyond the build: checkers of the desktop entry, the metadata and
@@ -43,7 +43,7 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix dpkg-dev xz-utils patch perl wine w
 # npm registry, WebKitGTK by its own WebDriver) on a display of their own, text
 # recognition for the window's read-outs, and the German and English regional settings,
 # from which WebKitGTK takes the browser's language.
-WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch brotli fonttools chromium firefox-esr
+WEB_PACKAGES=(emscripten binaryen python3 dpkg-dev xz-utils patch brotli chromium firefox-esr
               webkit2gtk-driver xvfb imagemagick tesseract-ocr locales)
 
 # Generates the regional settings named, where they are missing.
